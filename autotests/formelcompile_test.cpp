@@ -1,0 +1,193 @@
+// SPDX-FileCopyrightText: 2026 Kurvano developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// The compiled form, the messages on standard output, and the limits of the
+// interpreter's fixed buffers.
+
+#include "formeltest.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <utility>
+#include <vector>
+
+namespace
+{
+using namespace std::string_literals;
+
+const std::string Unbekannt = "\nBefehl nicht bekannt: ";
+const std::string ZuLang = "\nFormel zu lang  ";
+const std::string ZuTief = "\nKlammerung zu tief verschachtelt  ";
+
+std::string Verweigert(int Fehler)
+{
+    return "\nEs sind " + std::to_string(Fehler) + " aufgtreten es kann keine Berechnug durchgef\xFChrt werden!\n";
+}
+
+struct Uebersetzung {
+    std::string Formel;
+    std::string Befehle; // slots 1 to Anzahl_FTeile
+    std::vector<std::pair<int, double>> Zahlen;
+    int Fehler;
+    std::string Normalform;
+    std::string Meldungen;
+};
+
+TEST(Uebersetzen, CompiledForm)
+{
+    const Uebersetzung Tabelle[] = {
+        {"", "|", {}, 0, "", ""},
+        {"    ", "|", {}, 0, "", ""},
+        {"sin(X)+x^2*0.1", "G(x)+x^Z*Z|", {{8, 2}, {10, 0.1}}, 0, "sin(x)+x^2*0.1", ""},
+        {"sin( X ) + x ^ 2 * 0,1", "G(x)+x^Z*Z|", {{8, 2}, {10, 0.1}}, 0, "sin(x)+x^2*0.1", ""},
+        {"2,5*X", "Z*x|", {{1, 2.5}}, 0, "2.5*x", ""},
+        {"cosd(x)", "B(x)|", {}, 0, "cosd(x)", ""},
+        {"SIN(x)", "G(x)|", {}, 0, "sin(x)", ""},
+        {"log10", "MZ|", {{2, 10}}, 0, "log10", ""},
+        {"xsin(x)", "xG(x)|", {}, 0, "xsin(x)", ""},
+        {"ACOSD(1)+atand(1)-asind(1)*tand(1):expz(1)^expn(1)", "E(Z)+F(Z)-D(Z)*C(Z):O(Z)^P(Z)|",
+         {{3, 1}, {8, 1}, {13, 1}, {18, 1}, {23, 1}, {28, 1}}, 0, "acosd(1)+atand(1)-asind(1)*tand(1):expz(1)^expn(1)", ""},
+        {"cos()acos()asin()atan()ln()log()sind()tan()", "H()K()J()L()N()M()A()I()|", {}, 0,
+         "cos()acos()asin()atan()ln()log()sind()tan()", ""},
+        {".", "Z|", {{1, 0}}, 0, ".", ""},
+        {"1.2.3", "Z|", {{1, 1.2}}, 0, "1.2.3", ""},
+        {"1 2", "Z|", {{1, 12}}, 0, "12", ""},
+        {"x|y", "x|", {}, 0, "x|y", ""},
+        {"y", "y|", {}, 0, "y", ""},
+        {"sinx", "\0|"s, {}, 1, "sinx", Unbekannt + "sinx  "},
+        {"ab+cd", "\0+\0|"s, {}, 2, "ab+cd", Unbekannt + "ab  " + Unbekannt + "cd  "},
+        {"pi*e", "\0*\0|"s, {}, 2, "pi*e", Unbekannt + "pi  " + Unbekannt + "e  "},
+        {"x!2", "x\0Z|"s, {{3, 2}}, 1, "x!2", Unbekannt + "!  "},
+        {"x\t+1", "x\0+Z|"s, {{4, 1}}, 1, "x\t+1", Unbekannt + "\t  "},
+        {"2\xE4", "Z\0|"s, {{1, 2}}, 1, "2\xE4", Unbekannt + "\xE4  "},
+        {"Exp(x)", "\0(x)|"s, {}, 1, "exp(x)", Unbekannt + "exp  "},
+    };
+    for (const Uebersetzung &u : Tabelle) {
+        Mathe m;
+        Mitschnitt Ausgabe;
+        Uebersetzen(m, u.Formel);
+        EXPECT_EQ(MatheEinblick::Befehle(m), u.Befehle) << u.Formel;
+        EXPECT_EQ(MatheEinblick::Anzahl_FTeile(m), static_cast<int>(u.Befehle.size())) << u.Formel;
+        EXPECT_EQ(MatheEinblick::Fehler(m), u.Fehler) << u.Formel;
+        EXPECT_EQ(std::string(m.Formel), u.Normalform) << u.Formel;
+        EXPECT_EQ(Ausgabe.Ausgabe(), u.Meldungen) << u.Formel;
+        for (const auto &[Platz, Wert] : u.Zahlen) {
+            EXPECT_EQ(MatheEinblick::Zahlenwert(m, Platz), Wert) << u.Formel << " slot " << Platz;
+        }
+    }
+}
+
+// A new compile leaves nothing of the previous formula behind.
+TEST(Uebersetzen, RecompileClearsEverything)
+{
+    Mathe m;
+    Mitschnitt still;
+    Uebersetzen(m, "foo+1.5*x^2");
+    Uebersetzen(m, "x");
+    EXPECT_EQ(MatheEinblick::Befehle(m), "x|");
+    EXPECT_EQ(MatheEinblick::Fehler(m), 0);
+    EXPECT_EQ(MatheEinblick::Zahlenwert(m, 3), 0.0);
+    m.x = 7;
+    EXPECT_EQ(m.Formel_Berechnen(), 7);
+}
+
+// Each evaluation of a faulty formula writes the refusal once and yields 0.
+TEST(Uebersetzen, RefusalMessageOnEveryEvaluation)
+{
+    const std::pair<const char *, std::string> Tabelle[] = {
+        {"foo(x)", Unbekannt + "foo  "},
+        {"ab+cd", Unbekannt + "ab  " + Unbekannt + "cd  "},
+    };
+    for (const auto &[Formel, Meldung] : Tabelle) {
+        Mathe m;
+        Mitschnitt Ausgabe;
+        Uebersetzen(m, Formel);
+        const int Fehler = MatheEinblick::Fehler(m);
+        for (double x : {0.0, 1.0, 2.0}) {
+            m.x = x;
+            EXPECT_EQ(m.Formel_Berechnen(), 0.0);
+        }
+        EXPECT_EQ(Ausgabe.Ausgabe(), Meldung + Verweigert(Fehler) + Verweigert(Fehler) + Verweigert(Fehler)) << Formel;
+    }
+}
+
+std::string Wiederholt(const std::string &Teil, int n)
+{
+    std::string s;
+    for (int i = 0; i < n; ++i) {
+        s += Teil;
+    }
+    return s;
+}
+
+struct Grenzfall {
+    std::string Formel;
+    int Fehler;
+    std::string Meldungen;
+    double Wert; // at x = 3; 0 for a refused formula
+};
+
+// Whatever the text, nothing is read or written outside the buffers; a
+// formula that does not fit is refused, never evaluated to a wrong value.
+TEST(Uebersetzen, Limits)
+{
+    const std::string LangerName = Wiederholt("a", 80);
+    const std::string SehrLangerName = Wiederholt("q", 200);
+    double SinusHoch50 = 3;
+    for (int i = 0; i < 50; ++i) {
+        SinusHoch50 = std::sin(SinusHoch50);
+    }
+    const Grenzfall Tabelle[] = {
+        // 254 one-character tokens fit, 255 do not.
+        {Wiederholt("+x", 127), 0, "", 127 * 3.0},
+        {Wiederholt("x+", 127) + "x", 1, ZuLang, 0},
+        {Wiederholt("(", 255), 1, ZuLang, 0},
+        {Wiederholt("-", 255), 1, ZuLang, 0},
+        {Wiederholt("!", 255), 255, Wiederholt(Unbekannt + "!  ", 254) + ZuLang, 0},
+        {Wiederholt("a+", 127) + "a", 128, Wiederholt(Unbekannt + "a  ", 127) + ZuLang, 0},
+        {Wiederholt("+", 253) + "x", 0, "", 3},
+        // A run of letters of any length is one unknown name.
+        {LangerName, 1, Unbekannt + LangerName + "  ", 0},
+        {"x+" + SehrLangerName + "(x)", 1, Unbekannt + SehrLangerName + "  ", 0},
+        // Groups nest 79 deep; deeper is refused.
+        {Wiederholt("(", 79) + "x" + Wiederholt(")", 79), 0, "", 3},
+        {Wiederholt("(", 80) + "x" + Wiederholt(")", 80), 1, ZuTief, 0},
+        {Wiederholt("(", 100) + "x" + Wiederholt(")", 100), 1, ZuTief, 0},
+        {Wiederholt("(", 120) + "x", 1, ZuTief, 0},
+        {Wiederholt("sin(", 50) + "x", 0, "", SinusHoch50},
+        {Wiederholt("ln((", 40) + "x", 1, ZuTief, 0},
+        // Chains count as levels too: 39 groups, each holding a product
+        // and a power chain.
+        {Wiederholt("1+2*2^(", 26) + "x" + Wiederholt(")", 26), 0, "", std::numeric_limits<double>::infinity()},
+        {Wiederholt("1+2*2^(", 27) + "x" + Wiederholt(")", 27), 1, ZuTief, 0},
+        // More ")" than "(".
+        {Wiederholt(")", 254), 0, "", 0},
+        {"x" + Wiederholt(")", 200), 0, "", 3},
+        {"sin2)sin3)(x)", 1, ZuTief, 0},
+    };
+    for (const Grenzfall &g : Tabelle) {
+        Mathe m;
+        Mitschnitt Ausgabe;
+        Uebersetzen(m, g.Formel);
+        EXPECT_EQ(MatheEinblick::Fehler(m), g.Fehler) << g.Formel;
+        EXPECT_EQ(Ausgabe.Ausgabe(), g.Meldungen) << g.Formel;
+        EXPECT_LE(MatheEinblick::Anzahl_FTeile(m), 255) << g.Formel;
+        EXPECT_EQ(MatheEinblick::Befehle(m).back(), ENDE) << g.Formel;
+        m.x = 3;
+        EXPECT_EQ(m.Formel_Berechnen(), g.Wert) << g.Formel;
+    }
+}
+
+// A caller that fills every byte of Formel still gets a terminated text.
+TEST(Uebersetzen, UnterminatedBuffer)
+{
+    Mathe m;
+    std::fill(std::begin(m.Formel), std::end(m.Formel), 'x');
+    Mitschnitt still;
+    m.Formel_compillieren();
+    EXPECT_EQ(std::string(m.Formel).size(), 255u);
+    EXPECT_EQ(MatheEinblick::Fehler(m), 1); // 255 tokens do not fit
+}
+} // namespace

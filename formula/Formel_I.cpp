@@ -1,0 +1,463 @@
+// SPDX-FileCopyrightText: 2026 Kurvano developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#include "Formel_I.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <iostream>
+#include <iterator>
+#include <string_view>
+
+const double PI = std::acos(-1.0);
+const double DegToRad = PI / 180.0;
+const double RadToDeg = 180.0 / PI;
+
+namespace
+{
+struct Funktionsname {
+    std::string_view Name;
+    char Code;
+};
+
+// Searched in this order; a name matches only as a whole run of letters.
+const Funktionsname Namenstabelle[] = {
+    {"cos", COS},     {"sin", SIN},     {"tan", TAN},   {"acos", ACOS},   {"asin", ASIN},   {"atan", ATAN},
+    {"cosd", COSD},   {"sind", SIND},   {"tand", TAND}, {"acosd", ACOSD}, {"asind", ASIND}, {"atand", ATAND},
+    {"ln", LOGN},     {"log", LOGZ},    {"expz", EXPZ}, {"expn", EXPN},
+};
+
+// Slots 1 to 254 take tokens; the end mark needs the slot after the last one.
+const int LetzterTokenPlatz = 254;
+
+bool istKleinbuchstabe(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+
+bool istZiffer(char c)
+{
+    return (c >= '0' && c <= '9') || c == '.';
+}
+
+bool istOperator(char c)
+{
+    return c == '+' || c == '-' || c == '*' || c == '/' || c == ':' || c == '^';
+}
+
+double Anwenden(char Op, double Akku, double Zahl)
+{
+    switch (Op) {
+    case '+':
+        return Akku + Zahl;
+    case '-':
+        return Akku - Zahl;
+    case '*':
+        return Akku * Zahl;
+    case '^':
+        return std::pow(Akku, Zahl);
+    default: // "/" and ":"
+        return Akku / Zahl;
+    }
+}
+} // namespace
+
+void Mathe::setRAD(bool RAD)
+{
+    this->RAD = RAD;
+}
+
+bool Mathe::statusRAD() const
+{
+    return RAD;
+}
+
+// ---------------------------------------------------------------- compile
+
+void Mathe::Formel_compillieren()
+{
+    // A caller that filled all 256 bytes still leaves a terminated text.
+    Formel[sizeof Formel - 1] = '\0';
+    NrChar = 0;
+    Anzahl_FTeile = 0;
+    std::fill(std::begin(Befehle), std::end(Befehle), 0);
+    std::fill(std::begin(Zahlenwert), std::end(Zahlenwert), 0.0);
+
+    char *Ziel = Formel;
+    for (const char *Quelle = Formel; *Quelle != '\0'; ++Quelle) {
+        if (*Quelle != ' ') {
+            *Ziel++ = *Quelle;
+        }
+    }
+    *Ziel = '\0';
+    for (char *c = Formel; *c != '\0'; ++c) {
+        if (*c >= 'A' && *c <= 'Z') {
+            *c = static_cast<char>(*c + 32);
+        } else if (*c == ',') {
+            *c = '.';
+        }
+    }
+
+    FormelZerlegen();
+    if (Fehler == 0) {
+        Probelauf();
+    }
+}
+
+void Mathe::IncChar()
+{
+    if (Formel[NrChar] != '\0') {
+        Zeichen = Formel[NrChar];
+        ++NrChar;
+    } else {
+        Zeichen = ENDE;
+    }
+}
+
+void Mathe::FormelZerlegen()
+{
+    Anzahl_FTeile = 0;
+    Fehler = 0;
+    IncChar();
+    while (Zeichen != ENDE) {
+        if (Anzahl_FTeile == LetzterTokenPlatz) {
+            Fehler_melden("Formel zu lang", "", 0);
+            break;
+        }
+        if (istOperator(Zeichen) || Zeichen == '(' || Zeichen == ')' || Zeichen == 'x' || Zeichen == 'y') {
+            Befehle[++Anzahl_FTeile] = Zeichen;
+            IncChar();
+        } else if (istZiffer(Zeichen)) {
+            ++Anzahl_FTeile;
+            Zahlen_ermittel();
+        } else if (istKleinbuchstabe(Zeichen)) {
+            Name_ermitteln();
+        } else {
+            // No rule knows this character: report it like an unknown name
+            // of one letter and go on after it.
+            ++Anzahl_FTeile;
+            Fehler_melden("Befehl nicht bekannt: ", &Formel[NrChar - 1], 1);
+            IncChar();
+        }
+    }
+    Befehle[++Anzahl_FTeile] = ENDE;
+}
+
+void Mathe::Name_ermitteln()
+{
+    const char *Anfang = &Formel[NrChar - 1];
+    int Laenge = 0;
+    while (istKleinbuchstabe(Zeichen)) {
+        ++Laenge;
+        IncChar();
+    }
+    const std::string_view Name(Anfang, Laenge);
+
+    ++Anzahl_FTeile;
+    for (const Funktionsname &Eintrag : Namenstabelle) {
+        if (Eintrag.Name == Name) {
+            Befehle[Anzahl_FTeile] = Eintrag.Code;
+            return;
+        }
+    }
+    // The slot stays 0; the formula is refused anyway.
+    Fehler_melden("Befehl nicht bekannt: ", Anfang, Laenge);
+}
+
+void Mathe::Zahlen_ermittel()
+{
+    int Laenge = 0;
+    while (istZiffer(Zeichen) && Laenge < static_cast<int>(sizeof ZahlenStr) - 1) {
+        ZahlenStr[Laenge++] = Zeichen;
+        IncChar();
+    }
+    ZahlenStr[Laenge] = '\0';
+
+    // from_chars ignores the process locale: "." is the decimal point even
+    // on a German desktop. It takes the longest leading decimal number, and
+    // a lone "." leaves the 0.
+    double Wert = 0.0;
+    std::from_chars(ZahlenStr, ZahlenStr + Laenge, Wert);
+    Zahlenwert[Anzahl_FTeile] = Wert;
+    Befehle[Anzahl_FTeile] = ZAHL;
+}
+
+void Mathe::Fehler_melden(const char *Text, const char *Name, int Laenge)
+{
+    std::cout << '\n' << Text << std::string_view(Name, Laenge) << "  ";
+    ++Fehler;
+}
+
+// How deep an evaluation nests depends on the tokens alone, never on x,
+// the values or the angle mode, so one trial run tells whether every
+// evaluation stays inside Wertigkeit.
+void Mathe::Probelauf()
+{
+    PC = 0;
+    NrRekursiv = 0;
+    Verschachtelung_zu_tief = false;
+    Rechnen(0.0);
+    if (Verschachtelung_zu_tief) {
+        Fehler_melden("Klammerung zu tief verschachtelt", "", 0);
+    }
+}
+
+// ---------------------------------------------------------------- evaluate
+
+double Mathe::Formel_Berechnen()
+{
+    PC = 0;
+    NrRekursiv = 0;
+    if (Fehler == 0) {
+        return Rechnen(0.0);
+    }
+    std::cout << "\nEs sind " << Fehler << " aufgtreten es kann keine Berechnug durchgef\xFChrt werden!\n";
+    return 0.0;
+}
+
+// One evaluation level: the whole formula, a group, a function argument, or
+// a chain of higher precedence. The starting accumulator is a present value,
+// so a leading "+" or "-" acts as a sign; an operand is present because it
+// was read, whatever its value.
+double Mathe::Rechnen(double setAkku)
+{
+    double Akku = setAkku;
+    double Zahl = 0.0;
+    bool ZahlDa = false;
+    char Op = 0;
+
+    if (Ebene_endet()) {
+        return Akku;
+    }
+    bool AkkuDa = true;
+    if (!Token_lesen(Akku, AkkuDa, Op)) {
+        return Akku;
+    }
+    while (PC < Anzahl_FTeile) {
+        if (Ebene_endet() || !Token_lesen(Zahl, ZahlDa, Op)) {
+            return Akku;
+        }
+        if (Op == 0 || !ZahlDa) {
+            continue;
+        }
+        // Precedence look-ahead: a tighter operator after the operand makes
+        // that operand the start of a chain. A power chain may be followed
+        // by a product chain, as in 2+2^3*2.
+        for (;;) {
+            const char Naechstes = Token(PC + 1);
+            if (Op != '^' && Naechstes == '^') {
+                Zahl = Ebene(POTENZ_R, Zahl);
+            } else if ((Op == '+' || Op == '-') && (Naechstes == '*' || Naechstes == '/' || Naechstes == ':')) {
+                Zahl = Ebene(PUNKT_R, Zahl);
+            } else {
+                break;
+            }
+            --NrRekursiv;
+        }
+        Akku = Anwenden(Op, Akku, Zahl);
+        Op = 0;
+        ZahlDa = false;
+    }
+    return Akku;
+}
+
+// A chain ends before an operator that binds less tightly than its own, and
+// before ")"; groups and the top level end only at ")" or at the end mark.
+bool Mathe::Ebene_endet() const
+{
+    if (NrRekursiv <= 0) {
+        return false;
+    }
+    const char TestOp = Befehle[PC + 1];
+    switch (Wertigkeit[NrRekursiv]) {
+    case PUNKT_R:
+        return TestOp == '+' || TestOp == '-' || TestOp == ')';
+    case POTENZ_R:
+        return TestOp == '+' || TestOp == '-' || TestOp == ')' || TestOp == '*' || TestOp == '/' || TestOp == ':';
+    default:
+        return false;
+    }
+}
+
+// Consumes the token after PC: an operand goes to Ziel, an operator to Op.
+// Returns false for ")", which closes the level.
+bool Mathe::Token_lesen(double &Ziel, bool &ZielDa, char &Op)
+{
+    using Funktion = double (Mathe::*)();
+    static const Funktion Funktionen[] = {
+        &Mathe::SINUS_DEG, &Mathe::COSINUS_DEG, &Mathe::TANGENS_DEG, &Mathe::ASINUS_DEG, &Mathe::ACOSINUS_DEG, &Mathe::ATANGENS_DEG,
+        &Mathe::SINUS,     &Mathe::COSINUS,     &Mathe::TANGENS,     &Mathe::ASINUS,     &Mathe::ACOSINUS,     &Mathe::ATANGENS,
+        &Mathe::LOG,       &Mathe::LN,          &Mathe::EXP_Z,       &Mathe::EXP_N,
+    };
+
+    const char Code = Befehle[++PC];
+    switch (Code) {
+    case ZAHL:
+        Ziel = Zahlenwert[PC];
+        break;
+    case 'x':
+        Ziel = x;
+        break;
+    case '(':
+        Ziel = Klammer();
+        break;
+    case ')':
+        --NrRekursiv;
+        return false;
+    case '+':
+    case '-':
+    case '*':
+    case '/':
+    case ':':
+    case '^':
+        Op = Code;
+        return true;
+    default:
+        if (Code < SIND || Code > EXPN) {
+            return true; // "y", the end mark: no value
+        }
+        Ziel = (this->*Funktionen[Code - SIND])();
+        break;
+    }
+    ZielDa = true;
+    return true;
+}
+
+// PC stands on a "(". The forms (-number) and (-x) are one negated operand;
+// anything else opens a group.
+double Mathe::Klammer()
+{
+    if (Token(PC + 1) == '-' && Token(PC + 3) == ')') {
+        const char Operand = Token(PC + 2);
+        if (Operand == ZAHL) {
+            PC += 3;
+            return -1.0 * Zahlenwert[PC - 1];
+        }
+        if (Operand == 'x') {
+            PC += 3;
+            return -1.0 * x;
+        }
+    }
+    return Ebene(Klammer_R, 0.0);
+}
+
+// Opens a level one deeper. A group lowers NrRekursiv itself at its ")";
+// after a chain the caller lowers it.
+double Mathe::Ebene(int Art, double setAkku)
+{
+    if (NrRekursiv + 1 < 0 || NrRekursiv + 1 >= static_cast<int>(std::size(Wertigkeit))) {
+        // Out of the table: end this evaluation at once. Only the trial run
+        // of the compile can get here; it refuses the formula.
+        Verschachtelung_zu_tief = true;
+        PC = Anzahl_FTeile;
+        return setAkku;
+    }
+    Wertigkeit[++NrRekursiv] = Art;
+    return Rechnen(setAkku);
+}
+
+// PC stands on a function's token. Its argument is the group, or the
+// negated operand, right after its name, and nothing after that.
+double Mathe::Argument()
+{
+    if (Token(PC + 1) != '(') {
+        return Rechnen(0.0);
+    }
+    ++PC;
+    return Klammer();
+}
+
+double Mathe::Winkel(double a) const
+{
+    return RAD ? a : a * DegToRad;
+}
+
+// The look-ahead may reach past the end mark; there is no token there.
+char Mathe::Token(int i) const
+{
+    return i < static_cast<int>(sizeof Befehle) ? Befehle[i] : 0;
+}
+
+// ---------------------------------------------------------------- functions
+
+double Mathe::SINUS()
+{
+    return std::sin(Winkel(Argument()));
+}
+
+double Mathe::COSINUS()
+{
+    return std::cos(Winkel(Argument()));
+}
+
+double Mathe::TANGENS()
+{
+    return std::tan(Winkel(Argument()));
+}
+
+double Mathe::ASINUS()
+{
+    return std::asin(Argument());
+}
+
+double Mathe::ACOSINUS()
+{
+    return std::acos(Argument());
+}
+
+double Mathe::ATANGENS()
+{
+    return std::atan(Argument());
+}
+
+double Mathe::SINUS_DEG()
+{
+    return std::sin(Argument() * DegToRad);
+}
+
+double Mathe::COSINUS_DEG()
+{
+    return std::cos(Argument() * DegToRad);
+}
+
+double Mathe::TANGENS_DEG()
+{
+    return std::tan(Argument() * DegToRad);
+}
+
+double Mathe::ASINUS_DEG()
+{
+    return std::asin(Argument()) * RadToDeg;
+}
+
+double Mathe::ACOSINUS_DEG()
+{
+    return std::acos(Argument()) * RadToDeg;
+}
+
+double Mathe::ATANGENS_DEG()
+{
+    return std::atan(Argument()) * RadToDeg;
+}
+
+double Mathe::LN()
+{
+    return std::log(Argument());
+}
+
+double Mathe::LOG()
+{
+    return std::log10(Argument());
+}
+
+double Mathe::EXP_Z()
+{
+    return std::pow(10.0, Argument());
+}
+
+double Mathe::EXP_N()
+{
+    return std::exp(Argument());
+}

@@ -1,0 +1,36 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 Kurvano developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+#
+# Installs the Debian packages that building, running and testing Kurvano
+# need, and the German locale the number tests run under. Does nothing that
+# is already done, so it is cheap to call before every build.
+set -eu
+
+PAKETE="cmake ninja-build g++ clang libclang-rt-14-dev extra-cmake-modules
+qtbase5-dev libkf5coreaddons-dev libkf5xmlgui-dev
+libgtest-dev libbenchmark-dev libmuparser-dev
+xvfb xauth xdotool x11-utils imagemagick fonts-liberation
+desktop-file-utils appstream locales"
+
+fehlt=""
+for paket in $PAKETE; do
+    dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q "ok installed" || fehlt="$fehlt $paket"
+done
+
+als_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+if [ -n "$fehlt" ]; then
+    echo "Installing:$fehlt"
+    als_root apt-get update -q
+    als_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $fehlt
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    echo "Generating the locale de_DE.UTF-8"
+    als_root sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | als_root tee -a /etc/locale.gen >/dev/null
+    als_root locale-gen
+fi
