@@ -4,6 +4,7 @@
 #include "Formel_I.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -46,6 +47,23 @@ bool istOperator(char c)
 {
     return c == '+' || c == '-' || c == '*' || c == '/' || c == ':' || c == '^';
 }
+
+// For each token: the kinds of chain that end before it. A product chain
+// ends before "+", "-" and ")", a power chain also before "*", "/" and ":";
+// a group never ends early.
+constexpr std::array<unsigned char, 256> Stoppzeichen_anlegen()
+{
+    std::array<unsigned char, 256> Tabelle{};
+    for (unsigned char c : {'+', '-', ')'}) {
+        Tabelle[c] = 1 << PUNKT_R | 1 << POTENZ_R;
+    }
+    for (unsigned char c : {'*', '/', ':'}) {
+        Tabelle[c] = 1 << POTENZ_R;
+    }
+    return Tabelle;
+}
+
+constexpr std::array<unsigned char, 256> Stoppzeichen = Stoppzeichen_anlegen();
 
 double Anwenden(char Op, double Akku, double Zahl)
 {
@@ -220,26 +238,74 @@ double Mathe::Formel_Berechnen()
 // One evaluation level: the whole formula, a group, a function argument, or
 // a chain of higher precedence. The starting accumulator is a present value,
 // so a leading "+" or "-" acts as a sign; an operand is present because it
-// was read, whatever its value.
+// was read, whatever its value. The first token read goes to the
+// accumulator, every later operand becomes the right operand.
 double Mathe::Rechnen(double setAkku)
 {
+    using Funktion = double (Mathe::*)();
+    static constexpr Funktion Funktionen[] = {
+        &Mathe::SINUS_DEG, &Mathe::COSINUS_DEG, &Mathe::TANGENS_DEG, &Mathe::ASINUS_DEG, &Mathe::ACOSINUS_DEG, &Mathe::ATANGENS_DEG,
+        &Mathe::SINUS,     &Mathe::COSINUS,     &Mathe::TANGENS,     &Mathe::ASINUS,     &Mathe::ACOSINUS,     &Mathe::ATANGENS,
+        &Mathe::LOG,       &Mathe::LN,          &Mathe::EXP_Z,       &Mathe::EXP_N,
+    };
+
     double Akku = setAkku;
     double Zahl = 0.0;
     bool ZahlDa = false;
+    bool Erstes = true;
     char Op = 0;
+    unsigned Stopp = Stoppmaske();
 
-    if (Ebene_endet()) {
-        return Akku;
-    }
-    bool AkkuDa = true;
-    if (!Token_lesen(Akku, AkkuDa, Op)) {
-        return Akku;
-    }
     while (PC < Anzahl_FTeile) {
-        if (Ebene_endet() || !Token_lesen(Zahl, ZahlDa, Op)) {
+        if (Stoppzeichen[static_cast<unsigned char>(Befehle[PC + 1])] & Stopp) {
             return Akku;
         }
-        if (Op == 0 || !ZahlDa) {
+        const char Code = Befehle[++PC];
+        double Wert;
+        switch (Code) {
+        case ZAHL:
+            Wert = Zahlenwert[PC];
+            break;
+        case 'x':
+            Wert = x;
+            break;
+        case '(':
+            Wert = Klammer();
+            Stopp = Stoppmaske();
+            break;
+        case ')':
+            --NrRekursiv;
+            return Akku;
+        case '+':
+        case '-':
+        case '*':
+        case '/':
+        case ':':
+        case '^':
+            Op = Code;
+            Erstes = false;
+            if (!ZahlDa) {
+                continue;
+            }
+            Wert = Zahl;
+            break;
+        default:
+            if (Code < SIND || Code > EXPN) {
+                Erstes = false;
+                continue; // "y", the end mark: no value
+            }
+            Wert = (this->*Funktionen[Code - SIND])();
+            Stopp = Stoppmaske();
+            break;
+        }
+        if (Erstes) {
+            Akku = Wert;
+            Erstes = false;
+            continue;
+        }
+        Zahl = Wert;
+        ZahlDa = true;
+        if (Op == 0) {
             continue;
         }
         // Precedence look-ahead: a tighter operator after the operand makes
@@ -255,6 +321,7 @@ double Mathe::Rechnen(double setAkku)
                 break;
             }
             --NrRekursiv;
+            Stopp = Stoppmaske();
         }
         Akku = Anwenden(Op, Akku, Zahl);
         Op = 0;
@@ -263,72 +330,30 @@ double Mathe::Rechnen(double setAkku)
     return Akku;
 }
 
-// A chain ends before an operator that binds less tightly than its own, and
-// before ")"; groups and the top level end only at ")" or at the end mark.
-bool Mathe::Ebene_endet() const
+// The kind of level open at the current depth, as a bit to test against
+// Stoppzeichen. The top level (and a depth below it) never stops early.
+unsigned Mathe::Stoppmaske() const
 {
-    if (NrRekursiv <= 0) {
-        return false;
-    }
-    const char TestOp = Befehle[PC + 1];
-    switch (Wertigkeit[NrRekursiv]) {
-    case PUNKT_R:
-        return TestOp == '+' || TestOp == '-' || TestOp == ')';
-    case POTENZ_R:
-        return TestOp == '+' || TestOp == '-' || TestOp == ')' || TestOp == '*' || TestOp == '/' || TestOp == ':';
-    default:
-        return false;
-    }
-}
-
-// Consumes the token after PC: an operand goes to Ziel, an operator to Op.
-// Returns false for ")", which closes the level.
-bool Mathe::Token_lesen(double &Ziel, bool &ZielDa, char &Op)
-{
-    using Funktion = double (Mathe::*)();
-    static const Funktion Funktionen[] = {
-        &Mathe::SINUS_DEG, &Mathe::COSINUS_DEG, &Mathe::TANGENS_DEG, &Mathe::ASINUS_DEG, &Mathe::ACOSINUS_DEG, &Mathe::ATANGENS_DEG,
-        &Mathe::SINUS,     &Mathe::COSINUS,     &Mathe::TANGENS,     &Mathe::ASINUS,     &Mathe::ACOSINUS,     &Mathe::ATANGENS,
-        &Mathe::LOG,       &Mathe::LN,          &Mathe::EXP_Z,       &Mathe::EXP_N,
-    };
-
-    const char Code = Befehle[++PC];
-    switch (Code) {
-    case ZAHL:
-        Ziel = Zahlenwert[PC];
-        break;
-    case 'x':
-        Ziel = x;
-        break;
-    case '(':
-        Ziel = Klammer();
-        break;
-    case ')':
-        --NrRekursiv;
-        return false;
-    case '+':
-    case '-':
-    case '*':
-    case '/':
-    case ':':
-    case '^':
-        Op = Code;
-        return true;
-    default:
-        if (Code < SIND || Code > EXPN) {
-            return true; // "y", the end mark: no value
-        }
-        Ziel = (this->*Funktionen[Code - SIND])();
-        break;
-    }
-    ZielDa = true;
-    return true;
+    return NrRekursiv > 0 ? 1u << Wertigkeit[NrRekursiv] : 0u;
 }
 
 // PC stands on a "(". The forms (-number) and (-x) are one negated operand;
 // anything else opens a group.
 double Mathe::Klammer()
 {
+    // A group of one operand, as in sin(x), needs no level of its own; its
+    // depth must still fit, or the full path refuses it.
+    if (Token(PC + 2) == ')' && NrRekursiv + 1 >= 0 && NrRekursiv + 1 < static_cast<int>(std::size(Wertigkeit))) {
+        const char Operand = Token(PC + 1);
+        if (Operand == ZAHL) {
+            PC += 2;
+            return Zahlenwert[PC - 1];
+        }
+        if (Operand == 'x') {
+            PC += 2;
+            return x;
+        }
+    }
     if (Token(PC + 1) == '-' && Token(PC + 3) == ')') {
         const char Operand = Token(PC + 2);
         if (Operand == ZAHL) {

@@ -65,8 +65,7 @@ private:
     void Probelauf();
 
     double Rechnen(double setAkku);
-    bool Token_lesen(double &Ziel, bool &ZielDa, char &Op);
-    bool Ebene_endet() const;
+    unsigned Stoppmaske() const;
     double Klammer();
     double Ebene(int Art, double setAkku);
     double Argument();
