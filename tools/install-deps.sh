@@ -8,23 +8,35 @@
 set -eu
 
 PAKETE="cmake ninja-build g++ clang libclang-rt-14-dev extra-cmake-modules
-qtbase5-dev libkf5coreaddons-dev libkf5xmlgui-dev
+qtbase5-dev libkf5coreaddons-dev libkf5i18n-dev libkf5xmlgui-dev
 libgtest-dev libbenchmark-dev libmuparser-dev
-xvfb xauth xdotool x11-utils imagemagick fonts-liberation
+xvfb xauth xdotool x11-utils libx11-dev fonts-liberation
 desktop-file-utils appstream locales"
 
-fehlt=""
-for paket in $PAKETE; do
-    dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q "ok installed" || fehlt="$fehlt $paket"
-done
+# Installed without their recommendations: ImageMagick's would bring
+# Ghostscript's fonts, which take the name "courier" from Liberation Mono.
+OHNE_EMPFEHLUNGEN="imagemagick"
+
+fehlend() {
+    for paket in "$@"; do
+        dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q "ok installed" || printf ' %s' "$paket"
+    done
+}
 
 als_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-if [ -n "$fehlt" ]; then
-    echo "Installing:$fehlt"
+fehlt=$(fehlend $PAKETE)
+fehlt_schlicht=$(fehlend $OHNE_EMPFEHLUNGEN)
+if [ -n "$fehlt$fehlt_schlicht" ]; then
+    echo "Installing:$fehlt$fehlt_schlicht"
     als_root apt-get update -q
+fi
+if [ -n "$fehlt_schlicht" ]; then
+    als_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $fehlt_schlicht
+fi
+if [ -n "$fehlt" ]; then
     als_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $fehlt
 fi
 

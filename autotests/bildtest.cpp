@@ -1,0 +1,431 @@
+// SPDX-FileCopyrightText: 2026 Kurvano developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// The picture of both views, read pixel by pixel from the painted window.
+
+#include "fensterhilfe.h"
+
+#include <QElapsedTimer>
+#include <QFontInfo>
+#include <QFontMetrics>
+
+#include <clocale>
+
+using Punkte = QList<QPoint>;
+
+class BildTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void bogenmass_gitter_data();
+    void bogenmass_gitter();
+    void bogenmass_beschriftung_data();
+    void bogenmass_beschriftung();
+    void beschriftung_schriftart();
+    void gradmass_gitter_data();
+    void gradmass_gitter();
+    void gradmass_ohne_beschriftung();
+    void kurvenzeilen_data();
+    void kurvenzeilen();
+    void punktform_data();
+    void punktform();
+    void gerade_x_im_gradmass();
+    void meldungen_data();
+    void meldungen();
+    void grenzwerte_data();
+    void grenzwerte();
+    void voreinstellung_deutsch();
+
+private:
+    QImage Bild(const QString &Formel, bool Bogenmass);
+
+    KdeW *w = nullptr;
+};
+
+namespace {
+const QRgb HG = Hintergrundfarbe;
+
+// The frame outline of the full-window fill has the window's text colour.
+QRgb Vordergrund(QWidget *w)
+{
+    return w->palette().color(QPalette::WindowText).rgb();
+}
+
+bool dunkel(QRgb Farbe)
+{
+    return qGray(Farbe) < 80;
+}
+
+QList<int> gelbeZeilen(const QImage &Bild)
+{
+    QList<int> Zeilen;
+    for (int y = 0; y < Bild.height(); ++y) {
+        for (int x = 0; x < Bild.width(); ++x) {
+            if (Bild.pixel(x, y) == GELB) {
+                Zeilen << y;
+                break;
+            }
+        }
+    }
+    return Zeilen;
+}
+
+int gelbePunkte(const QImage &Bild, const QRect &Bereich)
+{
+    int n = 0;
+    for (int y = Bereich.top(); y <= Bereich.bottom(); ++y) {
+        for (int x = Bereich.left(); x <= Bereich.right(); ++x) {
+            n += Bild.pixel(x, y) == GELB;
+        }
+    }
+    return n;
+}
+
+int dunklePunkte(const QImage &Bild, const QRect &Bereich)
+{
+    int n = 0;
+    for (int y = Bereich.top(); y <= Bereich.bottom(); ++y) {
+        for (int x = Bereich.left(); x <= Bereich.right(); ++x) {
+            n += dunkel(Bild.pixel(x, y));
+        }
+    }
+    return n;
+}
+
+// Pixels with their colours; the colour 1 stands for the window's text colour.
+using Farbtabelle = QList<QPair<QPoint, QRgb>>;
+const QRgb VG = 1;
+
+void addPixelZeilen(const Farbtabelle &Tabelle)
+{
+    QTest::addColumn<QPoint>("Punkt");
+    QTest::addColumn<QRgb>("Farbe");
+    for (const auto &Eintrag : Tabelle) {
+        const QPoint &P = Eintrag.first;
+        QTest::addRow("(%d, %d)", P.x(), P.y()) << P << Eintrag.second;
+    }
+}
+}
+
+void BildTest::initTestCase()
+{
+    w = neuesFenster();
+}
+
+void BildTest::cleanupTestCase()
+{
+    delete w;
+}
+
+QImage BildTest::Bild(const QString &Formel, bool Bogenmass)
+{
+    Eingabe(w)->setText(Formel);
+    Ausgabefang Fang;
+    w->RButton(Bogenmass ? 1 : 2);
+    return Gemalt(w);
+}
+
+void BildTest::bogenmass_gitter_data()
+{
+    // clang-format off
+    addPixelZeilen({
+        // window outline and background
+        {{0, 400}, VG}, {{849, 400}, VG}, {{400, 699}, VG}, {{1, 400}, HG}, {{848, 400}, HG}, {{400, 698}, HG}, {{700, 400}, HG},
+        // frame
+        {{30, 200}, BLAU}, {{669, 200}, BLAU}, {{29, 200}, HG}, {{670, 200}, HG}, {{31, 200}, SCHWARZ}, {{668, 200}, SCHWARZ},
+        {{225, 79}, HG}, {{225, 80}, BLAU}, {{225, 81}, SCHWARZ}, {{225, 678}, SCHWARZ}, {{225, 679}, BLAU},
+        // column grid from row 77 to 680
+        {{50, 76}, HG}, {{50, 77}, BLAU}, {{50, 300}, BLAU}, {{50, 680}, BLAU}, {{50, 681}, HG}, {{49, 300}, SCHWARZ}, {{51, 300}, SCHWARZ},
+        {{650, 77}, BLAU}, {{650, 680}, BLAU}, {{600, 300}, BLAU}, {{649, 300}, SCHWARZ}, {{651, 300}, SCHWARZ},
+        // row grid to column 670; its left ends lie under the labels
+        {{670, 130}, BLAU}, {{671, 130}, HG}, {{225, 129}, SCHWARZ}, {{225, 130}, BLAU}, {{225, 131}, SCHWARZ},
+        {{670, 680}, BLAU}, {{225, 680}, BLAU}, {{225, 681}, HG}, {{225, 630}, BLAU},
+        // triple vertical axis, rows 80 to 680
+        {{348, 300}, SCHWARZ}, {{349, 300}, BLAU}, {{350, 300}, BLAU}, {{351, 300}, BLAU}, {{352, 300}, SCHWARZ},
+        {{349, 79}, HG}, {{350, 79}, BLAU}, {{351, 79}, HG}, {{349, 680}, BLAU}, {{351, 680}, BLAU}, {{349, 681}, HG},
+        // triple horizontal axis to column 670
+        {{225, 378}, SCHWARZ}, {{225, 379}, BLAU}, {{225, 380}, BLAU}, {{225, 381}, BLAU}, {{225, 382}, SCHWARZ},
+        {{670, 379}, BLAU}, {{670, 381}, BLAU}, {{671, 379}, HG}, {{671, 380}, HG}, {{671, 381}, HG},
+    });
+    // clang-format on
+}
+
+void BildTest::bogenmass_gitter()
+{
+    QFETCH(QPoint, Punkt);
+    QFETCH(QRgb, Farbe);
+    // 6 lies outside the plot area, so no curve covers the grid.
+    const QImage B = Bild(QStringLiteral("6"), true);
+    QCOMPARE(B.pixel(Punkt), Farbe == VG ? Vordergrund(w) : Farbe);
+}
+
+// Labels "%2d": a minus in the first character cell only for negative
+// numbers, a digit in the second cell always.
+void BildTest::bogenmass_beschriftung_data()
+{
+    QTest::addColumn<QPoint>("Anfang");
+    QTest::addColumn<int>("Zahl");
+    QTest::addColumn<QRect>("frei");
+    // Where text may stand: above the grid, or left of the frame.
+    const QRect Oben(0, 0, BILD_BREITE, 77);
+    const QRect Links(0, 0, 30, BILD_HOEHE);
+    for (int i = 0; i < 13; ++i) {
+        QTest::addRow("Spalte %d", i - 6) << QPoint(35 + 50 * i, 75) << i - 6 << Oben;
+        QTest::addRow("Zeile %d", 6 - i) << QPoint(5, 85 + 50 * i) << 6 - i << Links;
+    }
+}
+
+void BildTest::bogenmass_beschriftung()
+{
+    QFETCH(QPoint, Anfang);
+    QFETCH(int, Zahl);
+    QFETCH(QRect, frei);
+
+    const QImage B = Bild(QStringLiteral("6"), true);
+    const QFontMetrics Masse(QFont(QStringLiteral("courier"), 16, QFont::Bold));
+    const int Breite = Masse.horizontalAdvance(QLatin1Char('0'));
+    const int Hoehe = Masse.ascent();
+    const QRect ErsteZelle = QRect(Anfang.x(), Anfang.y() - Hoehe, Breite, Hoehe).intersected(frei);
+    const QRect ZweiteZelle = ErsteZelle.translated(Breite, 0).intersected(frei);
+    QCOMPARE(dunklePunkte(B, ErsteZelle) > 0, Zahl < 0);
+    QVERIFY(dunklePunkte(B, ZweiteZelle) > 10);
+}
+
+// The labels' "courier" must come out as Liberation Mono; another monospace
+// font that claims the name would change the picture.
+void BildTest::beschriftung_schriftart()
+{
+    const QFontInfo Info(QFont(QStringLiteral("courier"), 16, QFont::Bold));
+    QCOMPARE(Info.family(), QStringLiteral("Liberation Mono"));
+    QVERIFY(Info.bold());
+}
+
+void BildTest::gradmass_gitter_data()
+{
+    // clang-format off
+    addPixelZeilen({
+        // window outline and background
+        {{0, 400}, VG}, {{849, 400}, VG}, {{400, 699}, VG}, {{1, 400}, HG}, {{848, 400}, HG}, {{400, 698}, HG}, {{780, 400}, HG},
+        // frame
+        {{10, 200}, BLAU}, {{729, 200}, BLAU}, {{9, 200}, HG}, {{730, 200}, HG}, {{11, 200}, SCHWARZ}, {{728, 200}, SCHWARZ},
+        {{30, 200}, SCHWARZ}, {{200, 79}, HG}, {{200, 80}, BLAU}, {{200, 81}, SCHWARZ}, {{200, 679}, BLAU}, {{200, 680}, HG},
+        // horizontal lines from column 10 to 730
+        {{200, 180}, BLAU}, {{200, 280}, BLAU}, {{200, 480}, BLAU}, {{200, 580}, BLAU}, {{200, 181}, SCHWARZ}, {{200, 130}, SCHWARZ},
+        {{730, 180}, BLAU}, {{731, 180}, HG}, {{9, 180}, HG}, {{730, 580}, BLAU},
+        // vertical lines from row 80 to 680
+        {{100, 300}, BLAU}, {{190, 300}, BLAU}, {{280, 300}, BLAU}, {{460, 300}, BLAU}, {{550, 300}, BLAU}, {{640, 300}, BLAU},
+        {{101, 300}, SCHWARZ}, {{50, 300}, SCHWARZ}, {{100, 79}, HG}, {{100, 680}, BLAU}, {{100, 681}, HG}, {{640, 680}, BLAU},
+        // triple axes
+        {{368, 300}, SCHWARZ}, {{369, 300}, BLAU}, {{370, 300}, BLAU}, {{371, 300}, BLAU}, {{372, 300}, SCHWARZ},
+        {{370, 680}, BLAU}, {{370, 681}, HG},
+        {{200, 378}, SCHWARZ}, {{200, 379}, BLAU}, {{200, 380}, BLAU}, {{200, 381}, BLAU}, {{200, 382}, SCHWARZ},
+        {{730, 379}, BLAU}, {{730, 381}, BLAU}, {{731, 380}, HG},
+    });
+    // clang-format on
+}
+
+void BildTest::gradmass_gitter()
+{
+    QFETCH(QPoint, Punkt);
+    QFETCH(QRgb, Farbe);
+    const QImage B = Bild(QStringLiteral("300"), false);
+    QCOMPARE(B.pixel(Punkt), Farbe == VG ? Vordergrund(w) : Farbe);
+}
+
+void BildTest::gradmass_ohne_beschriftung()
+{
+    const QImage Grad = Bild(QStringLiteral("300"), false);
+    const QRect Oben(1, 45, 848, 32);
+    const QRect Links(1, 45, 8, 654);
+    QCOMPARE(dunklePunkte(Grad, Oben), 0);
+    QCOMPARE(dunklePunkte(Grad, Links), 0);
+    // The same places hold the radian view's labels; its frame begins
+    // further right, so the row labels reach to column 29.
+    const QImage Bogen = Bild(QStringLiteral("300"), true);
+    QVERIFY(dunklePunkte(Bogen, Oben) > 0);
+    QVERIFY(dunklePunkte(Bogen, QRect(1, 45, 28, 654)) > 0);
+}
+
+// Which rows the curve of a constant reaches, and across which columns;
+// only rows 81 to 679 are drawn in.
+void BildTest::kurvenzeilen_data()
+{
+    QTest::addColumn<QString>("Formel");
+    QTest::addColumn<bool>("Bogenmass");
+    QTest::addColumn<QList<int>>("Zeilen");
+    QTest::addColumn<int>("ersteSpalte");
+    QTest::addColumn<int>("letzteSpalte");
+
+    QTest::newRow("RAD 0") << "0" << true << QList<int> { 380, 381, 382 } << 30 << 671;
+    QTest::newRow("RAD 5.99") << "5.99" << true << QList<int> { 81, 82, 83 } << 30 << 671;
+    QTest::newRow("RAD 6") << "6" << true << QList<int> {} << 0 << 0;
+    QTest::newRow("RAD -5.99") << "-5.99" << true << QList<int> { 679, 680, 681 } << 30 << 671;
+    QTest::newRow("RAD -6") << "-6" << true << QList<int> {} << 0 << 0;
+    QTest::newRow("RAD fehlerhaft") << "foo(x)" << true << QList<int> { 380, 381, 382 } << 30 << 671;
+    QTest::newRow("DEG 0") << "0" << false << QList<int> { 380 } << 10 << 730;
+    QTest::newRow("DEG 299") << "299" << false << QList<int> { 81 } << 10 << 730;
+    QTest::newRow("DEG 300") << "300" << false << QList<int> {} << 0 << 0;
+    QTest::newRow("DEG -299") << "-299" << false << QList<int> { 679 } << 10 << 730;
+    QTest::newRow("DEG -300") << "-300" << false << QList<int> {} << 0 << 0;
+    QTest::newRow("DEG fehlerhaft") << "foo(x)" << false << QList<int> { 380 } << 10 << 730;
+    QTest::newRow("DEG sin zwischen -1 und 1") << "sin(x)" << false << QList<int> { 379, 380, 381 } << 10 << 730;
+}
+
+void BildTest::kurvenzeilen()
+{
+    QFETCH(QString, Formel);
+    QFETCH(bool, Bogenmass);
+    QFETCH(QList<int>, Zeilen);
+    QFETCH(int, ersteSpalte);
+    QFETCH(int, letzteSpalte);
+
+    const QImage B = Bild(Formel, Bogenmass);
+    QCOMPARE(gelbeZeilen(B), Zeilen);
+    if (Zeilen.isEmpty()) {
+        return;
+    }
+    const QRect Band(0, Zeilen.first(), BILD_BREITE, Zeilen.size());
+    QVERIFY(gelbePunkte(B, Band.adjusted(0, 0, ersteSpalte - BILD_BREITE, 0)) == 0);
+    QVERIFY(gelbePunkte(B, Band.adjusted(letzteSpalte + 1, 0, 0, 0)) == 0);
+    QVERIFY(gelbePunkte(B, QRect(ersteSpalte, Zeilen.first(), 1, Zeilen.size())) > 0);
+    QVERIFY(gelbePunkte(B, QRect(letzteSpalte, Zeilen.first(), 1, Zeilen.size())) > 0);
+}
+
+// A dot covers the 3 x 3 pixels right and down from its sample point: yellow
+// edge centres, a black centre, corners left as they were. Seen at the ends
+// of the formula 0, whose first dot stands at (30, 380), its last at (669, 380).
+void BildTest::punktform_data()
+{
+    // clang-format off
+    addPixelZeilen({
+        {{30, 381}, GELB}, {{30, 380}, BLAU}, {{30, 382}, BLAU}, {{31, 380}, GELB}, {{31, 382}, GELB},
+        {{670, 380}, GELB}, {{669, 381}, GELB}, {{670, 381}, SCHWARZ}, {{671, 381}, GELB}, {{670, 382}, GELB},
+        {{671, 380}, HG}, {{671, 382}, HG}, {{672, 381}, HG}, {{670, 383}, HG}, {{670, 379}, BLAU},
+    });
+    // clang-format on
+}
+
+void BildTest::punktform()
+{
+    QFETCH(QPoint, Punkt);
+    QFETCH(QRgb, Farbe);
+    const QImage B = Bild(QStringLiteral("0"), true);
+    QCOMPARE(B.pixel(Punkt), Farbe);
+}
+
+// The formula x reaches row 380 - (n - 360) at column n + 10. Counters 0 to
+// 60 lie at rows 740 to 680, outside; the first segment runs from (70, 680)
+// to (71, 679), the last ends at (669, 81); row 80 and above only move the pen.
+void BildTest::gerade_x_im_gradmass()
+{
+    const QImage B = Bild(QStringLiteral("x"), false);
+    for (int n = 60; n < 660; ++n) {
+        QCOMPARE(B.pixel(n + 10, 740 - n), GELB);
+    }
+    QCOMPARE(gelbePunkte(B, B.rect()), 600);
+}
+
+// A faulty formula: one message from the compile, one refusal per sample.
+void BildTest::meldungen_data()
+{
+    QTest::addColumn<int>("ButtonNr");
+    QTest::addColumn<int>("Ablehnungen");
+    QTest::newRow("RAD") << 1 << 12800;
+    QTest::newRow("DEG") << 2 << 721;
+}
+
+void BildTest::meldungen()
+{
+    QFETCH(int, ButtonNr);
+    QFETCH(int, Ablehnungen);
+
+    Eingabe(w)->setText(QStringLiteral("foo(x)"));
+    Ausgabefang Fang;
+    w->RButton(ButtonNr);
+    QCOMPARE(Fang.Anzahl("\nBefehl nicht bekannt: foo"), 1);
+    QCOMPARE(Fang.Anzahl("\nEs sind 1 aufgtreten"), Ablehnungen);
+}
+
+// Values that are no number, infinite or beyond int: nothing drawn for them,
+// no crash, no stall.
+void BildTest::grenzwerte_data()
+{
+    QTest::addColumn<QString>("Formel");
+    QTest::addColumn<bool>("Bogenmass");
+    QTest::addColumn<int>("ersteGelbeSpalte");
+    QTest::addColumn<Punkte>("gelb");
+    QTest::addColumn<Punkte>("nichtGelb");
+
+    // ln 1 = 0 at column 350 + 50 = 400; ln of x <= 0 is drawn nowhere.
+    QTest::newRow("RAD ln(x)") << "ln(x)" << true << 350 << Punkte { { 401, 380 } } << Punkte {};
+    // ln 360 = 5.9 at column 730, row 375.
+    QTest::newRow("DEG ln(x)") << "ln(x)" << false << 370 << Punkte { { 730, 375 }, { 372, 380 } } << Punkte {};
+    QTest::newRow("RAD 1/(x-x)") << "1/(x-x)" << true << -1 << Punkte {} << Punkte {};
+    QTest::newRow("DEG 1/(x-x)") << "1/(x-x)" << false << -1 << Punkte {} << Punkte {};
+    QTest::newRow("RAD expn(1000)") << "expn(1000)" << true << -1 << Punkte {} << Punkte {};
+    QTest::newRow("DEG expn(1000)") << "expn(1000)" << false << -1 << Punkte {} << Punkte {};
+    QTest::newRow("DEG -expn(1000)") << "-expn(1000)" << false << -1 << Punkte {} << Punkte {};
+    // tan 90 and tan -90 leave int. The segments from there to tan 91 (row
+    // 437, column 461) and tan -89 (row 437, column 281) come from the far
+    // rows, straight down or up to the window's edge.
+    QTest::newRow("DEG tan(x)") << "tan(x)" << false << 10
+                                << Punkte { { 461, 60 }, { 461, 300 }, { 461, 437 }, { 281, 438 }, { 281, 600 },
+                                       { 281, 698 } }
+                                << Punkte { { 460, 60 }, { 460, 300 }, { 461, 438 }, { 282, 600 } };
+    // Only 0 at column 370 lies in the band; the segment to it comes up from
+    // row 10^12 + 380, which the raster engine draws in the column it starts in.
+    QTest::newRow("DEG x*10^12") << "x*1000000000000" << false << 369
+                                 << Punkte { { 369, 381 }, { 369, 698 }, { 370, 380 } }
+                                 << Punkte { { 368, 500 }, { 370, 500 }, { 369, 379 } };
+}
+
+void BildTest::grenzwerte()
+{
+    QFETCH(QString, Formel);
+    QFETCH(bool, Bogenmass);
+    QFETCH(int, ersteGelbeSpalte);
+    QFETCH(Punkte, gelb);
+    QFETCH(Punkte, nichtGelb);
+
+    QElapsedTimer Uhr;
+    Uhr.start();
+    const QImage B = Bild(Formel, Bogenmass);
+    QVERIFY2(Uhr.elapsed() < 5000, "drawing stalled");
+
+    if (ersteGelbeSpalte < 0) {
+        QCOMPARE(gelbePunkte(B, B.rect()), 0);
+    } else {
+        QCOMPARE(gelbePunkte(B, QRect(0, 0, ersteGelbeSpalte, BILD_HOEHE)), 0);
+        QVERIFY(gelbePunkte(B, B.rect()) > 0);
+    }
+    for (const QPoint &P : gelb) {
+        QVERIFY2(B.pixel(P) == GELB, qPrintable(QStringLiteral("(%1, %2)").arg(P.x()).arg(P.y())));
+    }
+    for (const QPoint &P : nichtGelb) {
+        QVERIFY2(B.pixel(P) != GELB, qPrintable(QStringLiteral("(%1, %2)").arg(P.x()).arg(P.y())));
+    }
+}
+
+// The preset's "0.1" is read with "." whatever the locale: a German desktop
+// draws the same curve.
+void BildTest::voreinstellung_deutsch()
+{
+    const QByteArray Vorher = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "C");
+    const QImage ImC = Bild(VOREINSTELLUNG, true);
+    const bool Deutsch = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    const QImage ImDeutsch = Bild(VOREINSTELLUNG, true);
+    std::setlocale(LC_ALL, Vorher.constData());
+
+    QVERIFY2(Deutsch, "locale de_DE.UTF-8 missing: run tools/install-deps.sh");
+    QVERIFY(gelbePunkte(ImC, ImC.rect()) > 1000);
+    QCOMPARE(ImDeutsch, ImC);
+}
+
+QTEST_MAIN(BildTest)
+
+#include "bildtest.moc"

@@ -1,0 +1,92 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 Kurvano developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+#
+# Runs kurvano on a real X server: types a formula and Return, clicks "DEG",
+# checks pixels of a screenshot, closes the window as a window manager would
+# and expects exit status 0.
+# Usage: xvfb_test.sh KURVANO FENSTER_SCHLIESSEN
+set -eu
+
+KURVANO=$1
+SCHLIESSEN=$2
+ARBEIT=$(mktemp -d)
+XVFB=""
+PROGRAMM=""
+
+aufraeumen() {
+    [ -n "$PROGRAMM" ] && kill "$PROGRAMM" 2>/dev/null || true
+    [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
+    rm -rf "$ARBEIT"
+}
+trap aufraeumen EXIT
+
+fehler() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Xvfb picks a free display and writes its number to fd 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ARBEIT/anzeige" 2>"$ARBEIT/xvfb.log" &
+XVFB=$!
+for _ in $(seq 50); do
+    [ -s "$ARBEIT/anzeige" ] && break
+    sleep 0.1
+done
+[ -s "$ARBEIT/anzeige" ] || fehler "Xvfb did not start"
+DISPLAY=:$(cat "$ARBEIT/anzeige")
+export DISPLAY
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+"$KURVANO" >"$ARBEIT/ausgabe" 2>&1 &
+PROGRAMM=$!
+FENSTER=$(timeout 20 xdotool search --sync --onlyvisible --name "Kurvanograf" | head -n 1)
+[ -n "$FENSTER" ] || fehler "no window"
+
+# Pixel (x, y) of the window as #RRGGBB; the window stands at (50, 1).
+pixel() {
+    convert "$ARBEIT/bild.png" -crop "1x1+$(($1 + 50))+$(($2 + 1))" -depth 8 txt:- |
+        tail -n 1 | grep -o '#[0-9A-F]\{6\}'
+}
+
+bildschirm() {
+    import -window root "$ARBEIT/bild.png"
+}
+
+# Waits until pixel (x, y) has the colour, at most 10 seconds.
+warte_auf() {
+    for _ in $(seq 100); do
+        bildschirm
+        [ "$(pixel "$1" "$2")" = "$3" ] && return 0
+        sleep 0.1
+    done
+    fehler "pixel ($1, $2) is $(pixel "$1" "$2"), not $3"
+}
+
+# The first paint: the radian view's frame.
+warte_auf 30 200 "#0000FF"
+
+xdotool windowfocus --sync "$FENSTER"
+xdotool key --window "$FENSTER" ctrl+a
+xdotool type --window "$FENSTER" --delay 20 "0*x"
+xdotool key --window "$FENSTER" Return
+# The black centre of the last dot on row 380; the preset has the axis there.
+warte_auf 670 381 "#000000"
+
+xdotool mousemove "$((50 + 735 + 5 + 8))" "$((1 + 80 + 40 + 15))" click 1
+# Degree view: frame from column 10, the line on row 380 from column 10 to 730.
+warte_auf 10 200 "#0000FF"
+
+for probe in "30 200 #000000" "10 380 #FFFF00" "370 380 #FFFF00" "730 380 #FFFF00" \
+    "731 380 #C8C8D2" "200 379 #0000FF" "200 381 #0000FF" "200 180 #0000FF" "369 300 #0000FF"; do
+    set -- $probe
+    [ "$(pixel "$1" "$2")" = "$3" ] || fehler "pixel ($1, $2) is $(pixel "$1" "$2"), not $3"
+done
+
+"$SCHLIESSEN" "$FENSTER"
+STATUS=0
+timeout 20 sh -c "while kill -0 $PROGRAMM 2>/dev/null; do sleep 0.1; done" || fehler "kurvano did not end"
+wait "$PROGRAMM" || STATUS=$?
+PROGRAMM=""
+[ "$STATUS" -eq 0 ] || fehler "exit status $STATUS"
+echo "PASS"
