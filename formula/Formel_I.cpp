@@ -48,12 +48,17 @@ bool istOperator(char c)
     return c == '+' || c == '-' || c == '*' || c == '/' || c == ':' || c == '^';
 }
 
-// For each token: the kinds of chain that end before it. A product chain
+// Bit of every level: all of them end before the end mark, which is thus
+// never consumed, and the cursor never passes it.
+const unsigned JedeEbene = 1;
+
+// For each token: the kinds of level that end before it. A product chain
 // ends before "+", "-" and ")", a power chain also before "*", "/" and ":";
-// a group never ends early.
+// a group and the top level end early only before the end mark.
 constexpr std::array<unsigned char, 256> Stoppzeichen_anlegen()
 {
     std::array<unsigned char, 256> Tabelle{};
+    Tabelle[static_cast<unsigned char>(ENDE)] = JedeEbene;
     for (unsigned char c : {'+', '-', ')'}) {
         Tabelle[c] = 1 << PUNKT_R | 1 << POTENZ_R;
     }
@@ -256,11 +261,12 @@ double Mathe::Rechnen(double setAkku)
     char Op = 0;
     unsigned Stopp = Stoppmaske();
 
-    while (PC < Anzahl_FTeile) {
-        if (Stoppzeichen[static_cast<unsigned char>(Befehle[PC + 1])] & Stopp) {
+    for (;;) {
+        const char Code = Befehle[PC + 1];
+        if (Stoppzeichen[static_cast<unsigned char>(Code)] & Stopp) {
             return Akku;
         }
-        const char Code = Befehle[++PC];
+        ++PC;
         double Wert;
         switch (Code) {
         case ZAHL:
@@ -292,7 +298,7 @@ double Mathe::Rechnen(double setAkku)
         default:
             if (Code < SIND || Code > EXPN) {
                 Erstes = false;
-                continue; // "y", the end mark: no value
+                continue; // "y": no value
             }
             Wert = (this->*Funktionen[Code - SIND])();
             Stopp = Stoppmaske();
@@ -312,7 +318,7 @@ double Mathe::Rechnen(double setAkku)
         // that operand the start of a chain. A power chain may be followed
         // by a product chain, as in 2+2^3*2.
         for (;;) {
-            const char Naechstes = Token(PC + 1);
+            const char Naechstes = Befehle[PC + 1];
             if (Op != '^' && Naechstes == '^') {
                 Zahl = Ebene(POTENZ_R, Zahl);
             } else if ((Op == '+' || Op == '-') && (Naechstes == '*' || Naechstes == '/' || Naechstes == ':')) {
@@ -327,42 +333,34 @@ double Mathe::Rechnen(double setAkku)
         Op = 0;
         ZahlDa = false;
     }
-    return Akku;
 }
 
 // The kind of level open at the current depth, as a bit to test against
-// Stoppzeichen. The top level (and a depth below it) never stops early.
+// Stoppzeichen. The top level (and a depth below it) ends only at the end.
 unsigned Mathe::Stoppmaske() const
 {
-    return NrRekursiv > 0 ? 1u << Wertigkeit[NrRekursiv] : 0u;
+    return NrRekursiv > 0 ? JedeEbene | 1u << Wertigkeit[NrRekursiv] : JedeEbene;
 }
 
 // PC stands on a "(". The forms (-number) and (-x) are one negated operand;
 // anything else opens a group.
 double Mathe::Klammer()
 {
-    // A group of one operand, as in sin(x), needs no level of its own; its
-    // depth must still fit, or the full path refuses it.
-    if (Token(PC + 2) == ')' && NrRekursiv + 1 >= 0 && NrRekursiv + 1 < static_cast<int>(std::size(Wertigkeit))) {
-        const char Operand = Token(PC + 1);
-        if (Operand == ZAHL) {
+    // Each look-ahead below reads a slot only after the one before it was
+    // found to be no end mark.
+    const char Erster = Befehle[PC + 1];
+    if (Erster == ZAHL || Erster == 'x') {
+        // A group of one operand, as in sin(x), needs no level of its own;
+        // its depth must still fit, or the full path refuses it.
+        if (Befehle[PC + 2] == ')' && NrRekursiv + 1 >= 0 && NrRekursiv + 1 < static_cast<int>(std::size(Wertigkeit))) {
             PC += 2;
-            return Zahlenwert[PC - 1];
+            return Erster == ZAHL ? Zahlenwert[PC - 1] : x;
         }
-        if (Operand == 'x') {
-            PC += 2;
-            return x;
-        }
-    }
-    if (Token(PC + 1) == '-' && Token(PC + 3) == ')') {
-        const char Operand = Token(PC + 2);
-        if (Operand == ZAHL) {
+    } else if (Erster == '-') {
+        const char Zweiter = Befehle[PC + 2];
+        if ((Zweiter == ZAHL || Zweiter == 'x') && Befehle[PC + 3] == ')') {
             PC += 3;
-            return -1.0 * Zahlenwert[PC - 1];
-        }
-        if (Operand == 'x') {
-            PC += 3;
-            return -1.0 * x;
+            return -1.0 * (Zweiter == ZAHL ? Zahlenwert[PC - 1] : x);
         }
     }
     return Ebene(Klammer_R, 0.0);
@@ -376,7 +374,7 @@ double Mathe::Ebene(int Art, double setAkku)
         // Out of the table: end this evaluation at once. Only the trial run
         // of the compile can get here; it refuses the formula.
         Verschachtelung_zu_tief = true;
-        PC = Anzahl_FTeile;
+        PC = Anzahl_FTeile - 1;
         return setAkku;
     }
     Wertigkeit[++NrRekursiv] = Art;
@@ -387,7 +385,7 @@ double Mathe::Ebene(int Art, double setAkku)
 // negated operand, right after its name, and nothing after that.
 double Mathe::Argument()
 {
-    if (Token(PC + 1) != '(') {
+    if (Befehle[PC + 1] != '(') {
         return Rechnen(0.0);
     }
     ++PC;
@@ -397,12 +395,6 @@ double Mathe::Argument()
 double Mathe::Winkel(double a) const
 {
     return RAD ? a : a * DegToRad;
-}
-
-// The look-ahead may reach past the end mark; there is no token there.
-char Mathe::Token(int i) const
-{
-    return i < static_cast<int>(sizeof Befehle) ? Befehle[i] : 0;
 }
 
 // ---------------------------------------------------------------- functions

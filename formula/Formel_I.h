@@ -70,7 +70,6 @@ private:
     double Ebene(int Art, double setAkku);
     double Argument();
     double Winkel(double a) const;
-    char Token(int i) const;
 
     double SINUS();
     double COSINUS();
