@@ -5,7 +5,6 @@
 
 #include <KAcceleratorManager>
 #include <QButtonGroup>
-#include <QByteArray>
 #include <QFont>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -16,6 +15,7 @@
 #include <QResizeEvent>
 #include <QString>
 
+#include <algorithm>
 #include <initializer_list>
 
 Mathe Formelinterpreter;
@@ -94,7 +94,8 @@ void KdeW::setBackground()
     p.setBrush(QColor(Hintergrundfarbe));
     Rechteck(0, 0, BILD_BREITE, BILD_HOEHE);
     p.end();
-    // Only paintEvent may paint on the window; it copies buffer first.
+    // Only paintEvent may paint on the window; the next one copies buffer.
+    Hintergrund_neu = true;
     repaint();
 }
 
@@ -132,9 +133,15 @@ void KdeW::RButton(int ButtonNr)
 void KdeW::Formel_uebernehmen()
 {
     // A character outside Latin-1 arrives as "?", which the interpreter
-    // reports; the copy never runs past the end of Formel.
-    const QByteArray Text = LEdit1->text().toLatin1();
-    qstrncpy(Formelinterpreter.Formel, Text.constData(), sizeof Formelinterpreter.Formel);
+    // reports; the copy never runs past the end of Formel. Copied one by one:
+    // a Latin-1 copy of the text would be a heap allocation at every repaint.
+    const QString Text = LEdit1->text();
+    const int Laenge = std::min<int>(Text.size(), sizeof Formelinterpreter.Formel - 1);
+    for (int i = 0; i < Laenge; ++i) {
+        const ushort Zeichen = Text[i].unicode();
+        Formelinterpreter.Formel[i] = Zeichen < 256 ? char(Zeichen) : '?';
+    }
+    Formelinterpreter.Formel[Laenge] = '\0';
 }
 
 void KdeW::Bild_erneuern()

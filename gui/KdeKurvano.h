@@ -55,12 +55,14 @@ private:
     void Bild_erneuern();
 
     static void Rechteck(int x, int y, int Breite, int Hoehe);
+    static void Rahmen(int Links, int Breite);
     static void Bogenmass_Gitter();
     static void Bogenmass_Kurve();
     static void Gradmass_Gitter();
     static void Gradmass_Kurve();
 
     QPixmap buffer;
+    bool Hintergrund_neu = false;
     QLineEdit *LEdit1;
     QPushButton *ButtonZeichnen;
     QPushButton *ButtonLoeschen;

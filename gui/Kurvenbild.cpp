@@ -6,17 +6,121 @@
 
 #include "KdeKurvano.h"
 
+#include <QBrush>
 #include <QColor>
 #include <QFont>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPen>
+#include <QPoint>
 #include <QPointF>
 #include <QString>
 
+#include <bitset>
 #include <cmath>
 
 namespace {
-const QColor Schwarz(0, 0, 0);
+// Pens, brushes, the label font and the labels, made at the first repaint:
+// made from a colour or a number on every call, each would allocate.
+struct Malzeug {
+    const QPen Blau { Qt::blue };
+    const QPen Schwarz { Qt::black };
+    const QPen Gelb { Qt::yellow };
+    const QBrush Hintergrund { QColor(Hintergrundfarbe) };
+    const QBrush Schwarzfuellung { QColor(0, 0, 0) };
+    const QFont Beschriftung { QStringLiteral("courier"), 16, QFont::Bold };
+    QString Zahlen[13]; // "%2d" of -6 to 6
+};
+
+const Malzeug &Werkzeug()
+{
+    static const Malzeug Zeug = [] {
+        Malzeug Neu;
+        for (int Z = -6; Z <= 6; ++Z) {
+            Neu.Zahlen[Z + 6] = QString::asprintf("%2d", Z);
+        }
+        return Neu;
+    }();
+    return Zeug;
+}
+
+const QString &Zahlentext(int Z)
+{
+    return Werkzeug().Zahlen[Z + 6];
+}
+
+// The radian view's dots. A dot covers the 3 x 3 pixels right and down from
+// its corner: the centre black, the edge centres yellow, the corners left as
+// they are; a later dot covers an earlier one. So every pixel ends in the
+// colour that the last dot touching it gives it, and drawing each pixel once
+// in that colour gives the picture of one ellipse per dot at a fraction of
+// the painter's work. Static storage: a repaint allocates nothing.
+class Punktbild
+{
+public:
+    void leeren()
+    {
+        Anzahl = 0;
+    }
+    void setzen(QPoint Ecke);
+    void zeichnen(QPainter &Maler);
+
+private:
+    bool zuerst(QPoint Pixel);
+
+    static const int MAX_PUNKTE = 12800; // one per sample
+    QPoint Ecken[MAX_PUNKTE];
+    int Anzahl = 0;
+    std::bitset<BILD_BREITE * BILD_HOEHE> Gefaerbt;
+    QPoint Gelb[4 * MAX_PUNKTE];
+    QPoint Schwarz[MAX_PUNKTE];
+};
+
+void Punktbild::setzen(QPoint Ecke)
+{
+    // A dot on the one before changes no pixel. The bound only guards the
+    // array, the sampling takes exactly MAX_PUNKTE steps.
+    if ((Anzahl > 0 && Ecken[Anzahl - 1] == Ecke) || Anzahl == MAX_PUNKTE) {
+        return;
+    }
+    Ecken[Anzahl++] = Ecke;
+}
+
+// True the first time a pixel is met in this pass.
+bool Punktbild::zuerst(QPoint Pixel)
+{
+    auto Bit = Gefaerbt[Pixel.y() * BILD_BREITE + Pixel.x()];
+    const bool Neu = !Bit;
+    Bit = true;
+    return Neu;
+}
+
+void Punktbild::zeichnen(QPainter &Maler)
+{
+    Gefaerbt.reset();
+    int AnzahlGelb = 0;
+    int AnzahlSchwarz = 0;
+    // From the last dot back, the first dot met at a pixel is the one that
+    // was drawn over it last.
+    for (int i = Anzahl - 1; i >= 0; --i) {
+        const QPoint Mitte = Ecken[i] + QPoint(1, 1);
+        if (zuerst(Mitte)) {
+            Schwarz[AnzahlSchwarz++] = Mitte;
+        }
+        for (const QPoint Kante : { QPoint(0, -1), QPoint(-1, 0), QPoint(1, 0), QPoint(0, 1) }) {
+            if (zuerst(Mitte + Kante)) {
+                Gelb[AnzahlGelb++] = Mitte + Kante;
+            }
+        }
+    }
+    // Each pixel is in one list only, so the order of the two is free.
+    Maler.setPen(Werkzeug().Gelb);
+    Maler.drawPoints(Gelb, AnzahlGelb);
+    Maler.setPen(Werkzeug().Schwarz);
+    Maler.drawPoints(Schwarz, AnzahlSchwarz);
+}
+
+Punktbild Kurvenpunkte;
 
 // Far enough outside the window that a segment from there turns from one
 // column to the next out of sight, near enough to keep the raster engine's
@@ -48,12 +152,16 @@ void KdeW::paintEvent(QPaintEvent *)
 {
     p.begin(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    // What setBackground prepared; the full fill below covers it again.
-    p.drawPixmap(0, 0, buffer);
+    // What setBackground prepared, once after it; the full fill below covers
+    // it again at once.
+    if (Hintergrund_neu) {
+        p.drawPixmap(0, 0, buffer);
+        Hintergrund_neu = false;
+    }
     Formel_uebernehmen();
     Formelinterpreter.Formel_compillieren();
     // The outline keeps the pen that begin took from the window.
-    p.setBrush(QColor(Hintergrundfarbe));
+    p.setBrush(Werkzeug().Hintergrund);
     Rechteck(0, 0, BILD_BREITE, BILD_HOEHE);
     if (Formelinterpreter.statusRAD()) {
         Bogenmass_Gitter();
@@ -72,45 +180,52 @@ void KdeW::Rechteck(int x, int y, int Breite, int Hoehe)
     p.drawRect(x, y, Breite - 1, Hoehe - 1);
 }
 
+// The black plot area in its blue frame, from column Links, rows 80 to 679.
+void KdeW::Rahmen(int Links, int Breite)
+{
+    p.setBrush(Werkzeug().Schwarzfuellung);
+    p.setPen(Werkzeug().Blau);
+    Rechteck(Links, 80, Breite, 600);
+}
+
 // Frame, grid with labels from -6 to 6, and the triple axes: 50 pixels a unit,
 // 0 at column 350 and row 380.
 void KdeW::Bogenmass_Gitter()
 {
-    p.setBrush(Schwarz);
-    p.setPen(Qt::blue);
-    Rechteck(30, 80, 640, 600);
-    p.setFont(QFont(QStringLiteral("courier"), 16, QFont::Bold));
+    const Malzeug &Zeug = Werkzeug();
+    Rahmen(30, 640);
+    p.setFont(Zeug.Beschriftung);
     int Z = -6;
     for (int xl = 50; xl < 670; xl += 50) {
-        p.setPen(Qt::blue);
+        p.setPen(Zeug.Blau);
         p.drawLine(xl, 77, xl, 680);
-        ZahlStr = QString::asprintf("%2d", Z);
-        p.setPen(Qt::black);
+        ZahlStr = Zahlentext(Z);
+        p.setPen(Zeug.Schwarz);
         p.drawText(xl - 15, 75, ZahlStr);
         Z += 1;
     }
-    p.setPen(Qt::blue);
+    p.setPen(Zeug.Blau);
     p.drawLine(349, 80, 349, 680);
     p.drawLine(351, 80, 351, 680);
     Z = 6;
     for (int yl = 80; yl < 730; yl += 50) {
-        p.setPen(Qt::blue);
+        p.setPen(Zeug.Blau);
         p.drawLine(27, yl, 670, yl);
-        ZahlStr = QString::asprintf("%2d", Z);
-        p.setPen(Qt::black);
+        ZahlStr = Zahlentext(Z);
+        p.setPen(Zeug.Schwarz);
         p.drawText(5, yl + 5, ZahlStr);
         Z -= 1;
     }
-    p.setPen(Qt::blue);
+    p.setPen(Zeug.Blau);
     p.drawLine(30, 379, 670, 379);
     p.drawLine(30, 381, 670, 381);
 }
 
 // One dot for every step of 0.001 from -6.4; x is a running sum, so 6.4
-// itself is never reached.
+// itself is never reached. The dots are collected and drawn at the end.
 void KdeW::Bogenmass_Kurve()
 {
-    p.setPen(Qt::yellow);
+    Kurvenpunkte.leeren();
     for (double x = -6.4; x <= 6.4; x += 0.001) {
         Formelinterpreter.x = x;
         // Computed as a double and tested before it becomes an int: NaN,
@@ -118,18 +233,16 @@ void KdeW::Bogenmass_Kurve()
         const double ypos = 380 - std::trunc(Formelinterpreter.Formel_Berechnen() * 50.0);
         const int xpos = int(x * 50.0) + 320;
         if (ypos > 80 && ypos < 680) {
-            // Covers the 3 x 3 pixels right and down from the sample point.
-            p.drawEllipse(xpos + 30, int(ypos), 2, 2);
+            Kurvenpunkte.setzen(QPoint(xpos + 30, int(ypos)));
         }
     }
+    Kurvenpunkte.zeichnen(p);
 }
 
 // Frame and unlabelled grid: 1 pixel a unit, every 90 across, every 100 up.
 void KdeW::Gradmass_Gitter()
 {
-    p.setBrush(Schwarz);
-    p.setPen(Qt::blue);
-    Rechteck(10, 80, 720, 600);
+    Rahmen(10, 720);
     for (int Zeile : { 180, 280, 379, 380, 381, 480, 580 }) {
         p.drawLine(10, Zeile, 730, Zeile);
     }
@@ -142,7 +255,7 @@ void KdeW::Gradmass_Gitter()
 // it leaves rows 81 to 679. The first point only sets the pen.
 void KdeW::Gradmass_Kurve()
 {
-    p.setPen(Qt::yellow);
+    p.setPen(Werkzeug().Gelb);
     QPointF Stift;
     for (double x = 0; x <= 720; x += 1) {
         Formelinterpreter.x = x - 360;

@@ -1,0 +1,260 @@
+// SPDX-FileCopyrightText: 2026 Kurvano developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// Times the window's whole repaint of both views beside the evaluations
+// alone that it needs, and beside the curve drawn with one painter call per
+// sample, and closes with the ratios of this very run.
+
+#include "KdeKurvano.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPointF>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace
+{
+const char VORGABE[] = "sin(X)+x^2*0.1";
+
+KdeW *Fenster = nullptr;
+
+// The window's image as the offscreen platform holds it.
+QImage Fensterbild()
+{
+    return QImage(BILD_BREITE, BILD_HOEHE, QImage::Format_RGB32);
+}
+
+// The window paints itself, as a paint event makes it; its controls are
+// left out, they are not part of the graph.
+void Fenster_malen(QImage &Bild)
+{
+    Fenster->render(&Bild, QPoint(), QRegion(), QWidget::RenderFlags());
+}
+
+// paintEvent copies the entry's text and compiles it; so does everything
+// timed beside it.
+void Compilieren()
+{
+    std::strcpy(Formelinterpreter.Formel, VORGABE);
+    Formelinterpreter.Formel_compillieren();
+}
+
+void Neuzeichnen(benchmark::State &Zustand, bool Bogenmass)
+{
+    Formelinterpreter.setRAD(Bogenmass);
+    QImage Bild = Fensterbild();
+    for (auto _ : Zustand) {
+        Fenster_malen(Bild);
+        benchmark::ClobberMemory();
+    }
+}
+
+// ---------------------------------------------------------------- radian view
+
+// Pixel row of a sample, as a double so that NaN and huge values fail the
+// band test; the same arithmetic as the window's.
+double Bogenmass_Zeile(double x)
+{
+    Formelinterpreter.x = x;
+    return 380 - std::trunc(Formelinterpreter.Formel_Berechnen() * 50.0);
+}
+
+bool im_Band(double Zeile)
+{
+    return Zeile > 80 && Zeile < 680;
+}
+
+void Bogenmass_Auswertungen(benchmark::State &Zustand)
+{
+    Formelinterpreter.setRAD(true);
+    for (auto _ : Zustand) {
+        Compilieren();
+        for (double x = -6.4; x <= 6.4; x += 0.001) {
+            benchmark::DoNotOptimize(im_Band(Bogenmass_Zeile(x)));
+        }
+    }
+}
+
+// One 3 x 3 ellipse per sample in the band, over the black plot area.
+void Bogenmass_Einzelpunkte(benchmark::State &Zustand)
+{
+    Formelinterpreter.setRAD(true);
+    QImage Bild = Fensterbild();
+    Bild.fill(Qt::black);
+    for (auto _ : Zustand) {
+        QPainter Maler(&Bild);
+        Maler.setCompositionMode(QPainter::CompositionMode_Source);
+        Maler.setBrush(QColor(0, 0, 0));
+        Maler.setPen(Qt::yellow);
+        Compilieren();
+        for (double x = -6.4; x <= 6.4; x += 0.001) {
+            const double Zeile = Bogenmass_Zeile(x);
+            if (im_Band(Zeile)) {
+                Maler.drawEllipse(int(x * 50.0) + 350, int(Zeile), 2, 2);
+            }
+        }
+    }
+}
+
+// ---------------------------------------------------------------- degree view
+
+double Gradmass_Zeile(double x)
+{
+    Formelinterpreter.x = x - 360;
+    return 380 - std::trunc(Formelinterpreter.Formel_Berechnen());
+}
+
+void Gradmass_Auswertungen(benchmark::State &Zustand)
+{
+    Formelinterpreter.setRAD(false);
+    for (auto _ : Zustand) {
+        Compilieren();
+        for (double x = 0; x <= 720; x += 1) {
+            benchmark::DoNotOptimize(im_Band(Gradmass_Zeile(x)));
+        }
+    }
+}
+
+// One line per segment that ends in the band, from the sample before it.
+void Gradmass_Einzellinien(benchmark::State &Zustand)
+{
+    Formelinterpreter.setRAD(false);
+    QImage Bild = Fensterbild();
+    Bild.fill(Qt::black);
+    for (auto _ : Zustand) {
+        QPainter Maler(&Bild);
+        Maler.setCompositionMode(QPainter::CompositionMode_Source);
+        Maler.setPen(Qt::yellow);
+        Compilieren();
+        QPointF Stift;
+        for (double x = 0; x <= 720; x += 1) {
+            const QPointF Punkt(x + 10, Gradmass_Zeile(x));
+            if (x > 0 && im_Band(Punkt.y())) {
+                Maler.drawLine(Stift, Punkt);
+            }
+            Stift = Punkt;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- closing table
+
+// Prints as usual and keeps each benchmark's CPU time per iteration: the
+// median when there are repetitions, else the one run.
+class Ergebnisse : public benchmark::ConsoleReporter
+{
+public:
+    Ergebnisse()
+        : ConsoleReporter(OO_None)
+    {
+    }
+
+    void ReportRuns(const std::vector<Run> &Laeufe) override
+    {
+        for (const Run &Lauf : Laeufe) {
+            if (!Lauf.error_occurred && (Lauf.run_type == Run::RT_Iteration || Lauf.aggregate_name == "median")) {
+                Zeiten[Lauf.run_name.function_name] = Lauf.GetAdjustedCPUTime();
+            }
+        }
+        ConsoleReporter::ReportRuns(Laeufe);
+    }
+
+    // NaN for a benchmark the filter left out.
+    double Zeit(const std::string &Name) const
+    {
+        const auto Treffer = Zeiten.find(Name);
+        return Treffer == Zeiten.end() ? NAN : Treffer->second;
+    }
+
+private:
+    std::map<std::string, double> Zeiten;
+};
+
+void Zeile(const Ergebnisse &Zeiten, const std::string &Ansicht, const char *Einzeln)
+{
+    const double Neu = Zeiten.Zeit(Ansicht + "/Neuzeichnen");
+    const double Auswertungen = Zeiten.Zeit(Ansicht + "/Auswertungen");
+    const double Alt = Zeiten.Zeit(Ansicht + "/" + Einzeln);
+    if (std::isnan(Neu) && std::isnan(Auswertungen) && std::isnan(Alt)) {
+        return;
+    }
+    std::printf("%-10s %11.1f %12.1f %13.1f %16.2f %16.2f\n", Ansicht.c_str(), Neu, Auswertungen, Alt,
+                Neu / Auswertungen, Alt / Neu);
+}
+
+void Tabelle(const Ergebnisse &Zeiten)
+{
+    std::printf("\nRepaint, microseconds (CPU time; median if repeated)\n");
+    std::printf("%-10s %11s %12s %13s %16s %16s\n", "view", "repaint", "evaluations", "one call per", "repaint/evals",
+                "one call/repaint");
+    Zeile(Zeiten, "Bogenmass", "Einzelpunkte");
+    Zeile(Zeiten, "Gradmass", "Einzellinien");
+}
+
+void registrieren()
+{
+    benchmark::RegisterBenchmark("Bogenmass/Neuzeichnen", Neuzeichnen, true)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Bogenmass/Auswertungen", Bogenmass_Auswertungen)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Bogenmass/Einzelpunkte", Bogenmass_Einzelpunkte)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Gradmass/Neuzeichnen", Neuzeichnen, false)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Gradmass/Auswertungen", Gradmass_Auswertungen)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Gradmass/Einzellinien", Gradmass_Einzellinien)->Unit(benchmark::kMicrosecond);
+}
+
+// Timing a render is only worth it if the render really runs paintEvent:
+// the preset's curve must stand on a freshly cleared image.
+bool malt_wirklich()
+{
+    Formelinterpreter.setRAD(true);
+    QImage Bild = Fensterbild();
+    Bild.fill(Qt::white);
+    Fenster_malen(Bild);
+    const QRgb Gelb = qRgb(255, 255, 0);
+    int Gelbe = 0;
+    for (int Spalte = 0; Spalte < BILD_BREITE; ++Spalte) {
+        for (int Zeile = 0; Zeile < BILD_HOEHE; ++Zeile) {
+            Gelbe += Bild.pixel(Spalte, Zeile) == Gelb;
+        }
+    }
+    if (Gelbe < 1000 || Bild.pixel(700, 400) != Hintergrundfarbe) {
+        std::fprintf(stderr, "render did not paint the graph (%d yellow pixels)\n", Gelbe);
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return EXIT_FAILURE;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication Anwendung(argc, argv);
+    Fenster = new KdeW;
+    Fenster->show();
+    Fenster->setBackground();
+    Fenster->findChild<QLineEdit *>()->setText(QString::fromLatin1(VORGABE));
+    if (!malt_wirklich()) {
+        return EXIT_FAILURE;
+    }
+    registrieren();
+    Ergebnisse Zeiten;
+    benchmark::RunSpecifiedBenchmarks(&Zeiten);
+    benchmark::Shutdown();
+    Tabelle(Zeiten);
+    delete Fenster;
+    return EXIT_SUCCESS;
+}
