@@ -8,8 +8,30 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <csignal>
+
+#include <fcntl.h>
+
+namespace {
+// A closed standard descriptor would go to the next file the program opens,
+// the X connection among them, and the interpreter's messages with it.
+void Standardkanaele_belegen()
+{
+    for (int Kanal = 0; Kanal <= 2; ++Kanal) {
+        if (fcntl(Kanal, F_GETFD) == -1) {
+            // The lowest free descriptor is this one: all below are open.
+            open("/dev/null", Kanal == 0 ? O_RDONLY : O_WRONLY);
+        }
+    }
+}
+}
+
 int main(int argc, char **argv)
 {
+    Standardkanaele_belegen();
+    // A message to a pipe whose reader has gone must not end the program;
+    // the failed write only sets std::cout's error state.
+    std::signal(SIGPIPE, SIG_IGN);
     Formelinterpreter.setRAD(true);
     QApplication app(argc, argv);
     // The texts of KAboutData's own options come from this domain.

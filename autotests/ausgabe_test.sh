@@ -1,0 +1,115 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 Kurvano developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+#
+# Runs kurvano on a real X server with standard output that takes nothing:
+#   rohr  a pipe whose reader ends after the first byte (kurvano | head -c 1)
+#   zu    a closed descriptor 1 (kurvano >&-)
+# then types a faulty formula, whose messages go to that output, in both
+# views, checks that kurvano still runs and draws the line on row 380, closes
+# the window as a window manager would and expects exit status 0.
+# Usage: ausgabe_test.sh KURVANO FENSTER_SCHLIESSEN rohr|zu
+set -eu
+
+KURVANO=$1
+SCHLIESSEN=$2
+ART=$3
+ARBEIT=$(mktemp -d)
+XVFB=""
+PROGRAMM=""
+LESER=""
+
+aufraeumen() {
+    [ -n "$PROGRAMM" ] && kill "$PROGRAMM" 2>/dev/null || true
+    [ -n "$LESER" ] && kill "$LESER" 2>/dev/null || true
+    [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
+    rm -rf "$ARBEIT"
+}
+trap aufraeumen EXIT
+
+fehler() {
+    echo "FAIL: $*" >&2
+    [ -s "$ARBEIT/fehler" ] && cat "$ARBEIT/fehler" >&2
+    exit 1
+}
+
+# Xvfb picks a free display and writes its number to fd 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ARBEIT/anzeige" 2>"$ARBEIT/xvfb.log" &
+XVFB=$!
+for _ in $(seq 50); do
+    [ -s "$ARBEIT/anzeige" ] && break
+    sleep 0.1
+done
+[ -s "$ARBEIT/anzeige" ] || fehler "Xvfb did not start"
+DISPLAY=:$(cat "$ARBEIT/anzeige")
+export DISPLAY
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+# A named pipe, so that $! is kurvano itself and not the reader.
+case $ART in
+rohr)
+    mkfifo "$ARBEIT/rohr"
+    head -c 1 <"$ARBEIT/rohr" >"$ARBEIT/gelesen" &
+    LESER=$!
+    "$KURVANO" >"$ARBEIT/rohr" 2>"$ARBEIT/fehler" &
+    ;;
+zu)
+    "$KURVANO" >&- 2>"$ARBEIT/fehler" &
+    ;;
+*)
+    fehler "unknown kind of output: $ART"
+    ;;
+esac
+PROGRAMM=$!
+FENSTER=$(timeout 20 xdotool search --sync --onlyvisible --name "Kurvanograf" | head -n 1)
+[ -n "$FENSTER" ] || fehler "no window"
+
+# Pixel (x, y) of the window as #RRGGBB; the window stands at (50, 1).
+pixel() {
+    convert "$ARBEIT/bild.png" -crop "1x1+$(($1 + 50))+$(($2 + 1))" -depth 8 txt:- |
+        tail -n 1 | grep -o '#[0-9A-F]\{6\}'
+}
+
+# Waits until pixel (x, y) has the colour, at most 10 seconds.
+warte_auf() {
+    for _ in $(seq 100); do
+        kill -0 "$PROGRAMM" 2>/dev/null || fehler "kurvano ended"
+        import -window root "$ARBEIT/bild.png"
+        [ "$(pixel "$1" "$2")" = "$3" ] && return 0
+        sleep 0.1
+    done
+    fehler "pixel ($1, $2) is $(pixel "$1" "$2"), not $3"
+}
+
+# The first paint: the radian view's frame, and the preset's curve, which
+# crosses row 380 left of column 600.
+warte_auf 30 200 "#0000FF"
+
+xdotool windowfocus --sync "$FENSTER"
+xdotool key --window "$FENSTER" ctrl+a
+xdotool type --window "$FENSTER" --delay 20 "foo(x)"
+xdotool key --window "$FENSTER" Return
+# The black centre of the last dot on row 380, where the preset has the axis.
+warte_auf 670 381 "#000000"
+if [ "$ART" = rohr ]; then
+    timeout 10 sh -c "while kill -0 $LESER 2>/dev/null; do sleep 0.1; done" || fehler "the reader did not end"
+    LESER=""
+    [ "$(wc -c <"$ARBEIT/gelesen")" -eq 1 ] || fehler "the messages never reached the pipe"
+fi
+
+# The degree view writes its messages after the reader has gone.
+xdotool mousemove "$((50 + 735 + 5 + 8))" "$((1 + 80 + 40 + 15))" click 1
+warte_auf 10 200 "#0000FF"
+for probe in "10 380 #FFFF00" "370 380 #FFFF00" "730 380 #FFFF00" "731 380 #C8C8D2" \
+    "200 379 #0000FF" "200 381 #0000FF" "370 379 #0000FF"; do
+    set -- $probe
+    [ "$(pixel "$1" "$2")" = "$3" ] || fehler "pixel ($1, $2) is $(pixel "$1" "$2"), not $3"
+done
+
+"$SCHLIESSEN" "$FENSTER"
+STATUS=0
+timeout 20 sh -c "while kill -0 $PROGRAMM 2>/dev/null; do sleep 0.1; done" || fehler "kurvano did not end"
+wait "$PROGRAMM" || STATUS=$?
+PROGRAMM=""
+[ "$STATUS" -eq 0 ] || fehler "exit status $STATUS"
+echo "PASS"

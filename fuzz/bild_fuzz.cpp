@@ -1,0 +1,158 @@
+// SPDX-FileCopyrightText: 2026 Kurvano developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// Types arbitrary bytes into the window's entry, as Latin-1 and at most 255
+// of them as the entry takes, and paints them in both views. The sanitizers
+// watch memory and arithmetic; the checks below watch the picture: the curve
+// may colour only the places it can reach, everything else stays as in the
+// picture without a curve, and a refused formula draws the line of 0.
+
+#include "KdeKurvano.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <streambuf>
+
+namespace {
+// Swallows std::cout and counts what arrives: the interpreter writes there
+// exactly when a formula is faulty.
+class Ausgabezaehler : public std::streambuf
+{
+public:
+    std::streamsize Zeichen = 0;
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        ++Zeichen;
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char *, std::streamsize n) override
+    {
+        Zeichen += n;
+        return n;
+    }
+};
+
+const QRgb GELB = qRgb(255, 255, 0);
+const QRgb SCHWARZ = qRgb(0, 0, 0);
+
+// Above this row stand the entry, with the formula's text, and the buttons.
+const int ERSTE_ZEILE = 50;
+
+// Where a view's curve may colour pixels, and whether black among them: a
+// radian dot has a black centre and covers the 3 x 3 pixels from its sample
+// point in columns 30 to 669 and rows 81 to 679; a degree segment lies in
+// columns 10 to 730 and may come from a far row.
+struct Ansicht {
+    int ButtonNr;
+    QRect Kurvenbereich;
+    bool schwarzePunkte;
+    const char *Name;
+    QImage Leer;
+    QImage Nulllinie;
+};
+
+Ausgabezaehler Ausgabe;
+KdeW *Fenster = nullptr;
+Ansicht Ansichten[] = {
+    { 1, QRect(QPoint(30, 81), QPoint(671, 681)), true, "RAD", {}, {} },
+    { 2, QRect(QPoint(10, ERSTE_ZEILE), QPoint(730, BILD_HOEHE - 1)), false, "DEG", {}, {} },
+};
+
+// Painted as a click on the view's radio button paints it, and taken from
+// the screen.
+QImage Malen(const QString &Text, const Ansicht &A)
+{
+    Fenster->findChild<QLineEdit *>()->setText(Text);
+    Fenster->RButton(A.ButtonNr);
+    return Fenster->windowHandle()
+        ->screen()
+        ->grabWindow(Fenster->winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+[[noreturn]] void Verstoss(const char *Was, const Ansicht &A, int x, int y)
+{
+    std::fprintf(stderr, "%s in %s at (%d, %d): \"%s\"\n", Was, A.Name, x, y, Formelinterpreter.Formel);
+    std::abort();
+}
+
+void pruefen(const QImage &Bild, const Ansicht &A, bool fehlerhaft)
+{
+    const QImage &Vorbild = fehlerhaft ? A.Nulllinie : A.Leer;
+    for (int y = ERSTE_ZEILE; y < BILD_HOEHE; ++y) {
+        const auto *Zeile = reinterpret_cast<const QRgb *>(Bild.constScanLine(y));
+        const auto *VorbildZeile = reinterpret_cast<const QRgb *>(Vorbild.constScanLine(y));
+        for (int x = 0; x < BILD_BREITE; ++x) {
+            if (Zeile[x] == VorbildZeile[x]) {
+                continue;
+            }
+            if (fehlerhaft) {
+                Verstoss("refused formula drew more than the line of 0", A, x, y);
+            }
+            const bool Kurvenfarbe = Zeile[x] == GELB || (A.schwarzePunkte && Zeile[x] == SCHWARZ);
+            if (!Kurvenfarbe || !A.Kurvenbereich.contains(x, y)) {
+                Verstoss("pixel changed where the curve cannot reach", A, x, y);
+            }
+        }
+    }
+}
+} // namespace
+
+// Fontconfig loses a few hundred bytes once, while it reads its configuration
+// for the first font; LeakSanitizer would report them when the run ends.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    std::cout.rdbuf(&Ausgabe);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int Argc = 1;
+    static char Name[] = "bild_fuzz";
+    static char *Argv[] = { Name, nullptr };
+    new QApplication(Argc, Argv);
+
+    // Started as main starts it.
+    Formelinterpreter.setRAD(true);
+    Fenster = new KdeW;
+    Fenster->show();
+    Fenster->setBackground();
+    // Until then the screen holds no picture of the window.
+    while (!Fenster->windowHandle()->isExposed()) {
+        QCoreApplication::processEvents();
+    }
+    // 6 lies above the radian band, 300 above the degree one.
+    Ansichten[0].Leer = Malen(QStringLiteral("6"), Ansichten[0]);
+    Ansichten[1].Leer = Malen(QStringLiteral("300"), Ansichten[1]);
+    for (Ansicht &A : Ansichten) {
+        A.Nulllinie = Malen(QStringLiteral("0"), A);
+    }
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Daten, std::size_t Groesse)
+{
+    const QString Text
+        = QString::fromLatin1(reinterpret_cast<const char *>(Daten), int(std::min<std::size_t>(Groesse, 255)));
+    for (const Ansicht &A : Ansichten) {
+        Ausgabe.Zeichen = 0;
+        const QImage Bild = Malen(Text, A);
+        pruefen(Bild, A, Ausgabe.Zeichen > 0);
+    }
+    return 0;
+}
