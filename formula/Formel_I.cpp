@@ -352,7 +352,7 @@ double Mathe::Klammer()
     if (Erster == ZAHL || Erster == 'x') {
         // A group of one operand, as in sin(x), needs no level of its own;
         // its depth must still fit, or the full path refuses it.
-        if (Befehle[PC + 2] == ')' && NrRekursiv + 1 >= 0 && NrRekursiv + 1 < static_cast<int>(std::size(Wertigkeit))) {
+        if (Befehle[PC + 2] == ')' && Platz_fuer_Ebene()) {
             PC += 2;
             return Erster == ZAHL ? Zahlenwert[PC - 1] : x;
         }
@@ -370,7 +370,7 @@ double Mathe::Klammer()
 // after a chain the caller lowers it.
 double Mathe::Ebene(int Art, double setAkku)
 {
-    if (NrRekursiv + 1 < 0 || NrRekursiv + 1 >= static_cast<int>(std::size(Wertigkeit))) {
+    if (!Platz_fuer_Ebene()) {
         // Out of the table: end this evaluation at once. Only the trial run
         // of the compile can get here; it refuses the formula.
         Verschachtelung_zu_tief = true;
@@ -381,8 +381,16 @@ double Mathe::Ebene(int Art, double setAkku)
     return Rechnen(setAkku);
 }
 
+// Whether Wertigkeit has an entry for one level deeper. A formula that
+// closes more groups than it opens can take the depth below 0.
+bool Mathe::Platz_fuer_Ebene() const
+{
+    return NrRekursiv + 1 >= 0 && NrRekursiv + 1 < static_cast<int>(std::size(Wertigkeit));
+}
+
 // PC stands on a function's token. Its argument is the group, or the
-// negated operand, right after its name, and nothing after that.
+// negated operand, right after its name, and nothing after that. A name
+// without a group, as in sin2, takes the rest of its level.
 double Mathe::Argument()
 {
     if (Befehle[PC + 1] != '(') {

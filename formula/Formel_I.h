@@ -68,6 +68,7 @@ private:
     unsigned Stoppmaske() const;
     double Klammer();
     double Ebene(int Art, double setAkku);
+    bool Platz_fuer_Ebene() const;
     double Argument();
     double Winkel(double a) const;
 
