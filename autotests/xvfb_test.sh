@@ -3,19 +3,27 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 #
 # Runs kurvano on a real X server: types a formula and Return, clicks "DEG",
-# checks pixels of a screenshot, closes the window as a window manager would
-# and expects exit status 0.
-# Usage: xvfb_test.sh KURVANO FENSTER_SCHLIESSEN
+# checks pixels of screenshots, closes the window as a window manager would
+# and expects exit status 0. The standard output kurvano gets:
+#   datei  a file; the formula is 0*x
+#   rohr   a pipe whose reader ends after the first byte (kurvano | head -c 1)
+#   zu     a closed descriptor 1 (kurvano >&-)
+# With rohr and zu the formula is the faulty foo(x), whose messages go to
+# that output at every repaint; kurvano must go on running and drawing.
+# Usage: xvfb_test.sh KURVANO FENSTER_SCHLIESSEN [datei|rohr|zu]
 set -eu
 
 KURVANO=$1
 SCHLIESSEN=$2
+ART=${3:-datei}
 ARBEIT=$(mktemp -d)
 XVFB=""
 PROGRAMM=""
+LESER=""
 
 aufraeumen() {
     [ -n "$PROGRAMM" ] && kill "$PROGRAMM" 2>/dev/null || true
+    [ -n "$LESER" ] && kill "$LESER" 2>/dev/null || true
     [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
     rm -rf "$ARBEIT"
 }
@@ -23,6 +31,7 @@ trap aufraeumen EXIT
 
 fehler() {
     echo "FAIL: $*" >&2
+    [ -s "$ARBEIT/fehler" ] && cat "$ARBEIT/fehler" >&2
     exit 1
 }
 
@@ -38,7 +47,27 @@ DISPLAY=:$(cat "$ARBEIT/anzeige")
 export DISPLAY
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
-"$KURVANO" >"$ARBEIT/ausgabe" 2>&1 &
+# A named pipe, so that $! is kurvano itself and not the reader.
+case $ART in
+datei)
+    FORMEL="0*x"
+    "$KURVANO" >"$ARBEIT/ausgabe" 2>"$ARBEIT/fehler" &
+    ;;
+rohr)
+    FORMEL="foo(x)"
+    mkfifo "$ARBEIT/rohr"
+    head -c 1 <"$ARBEIT/rohr" >"$ARBEIT/gelesen" &
+    LESER=$!
+    "$KURVANO" >"$ARBEIT/rohr" 2>"$ARBEIT/fehler" &
+    ;;
+zu)
+    FORMEL="foo(x)"
+    "$KURVANO" >&- 2>"$ARBEIT/fehler" &
+    ;;
+*)
+    fehler "unknown kind of output: $ART"
+    ;;
+esac
 PROGRAMM=$!
 FENSTER=$(timeout 20 xdotool search --sync --onlyvisible --name "Kurvanograf" | head -n 1)
 [ -n "$FENSTER" ] || fehler "no window"
@@ -49,14 +78,11 @@ pixel() {
         tail -n 1 | grep -o '#[0-9A-F]\{6\}'
 }
 
-bildschirm() {
-    import -window root "$ARBEIT/bild.png"
-}
-
 # Waits until pixel (x, y) has the colour, at most 10 seconds.
 warte_auf() {
     for _ in $(seq 100); do
-        bildschirm
+        kill -0 "$PROGRAMM" 2>/dev/null || fehler "kurvano ended"
+        import -window root "$ARBEIT/bild.png"
         [ "$(pixel "$1" "$2")" = "$3" ] && return 0
         sleep 0.1
     done
@@ -68,17 +94,22 @@ warte_auf 30 200 "#0000FF"
 
 xdotool windowfocus --sync "$FENSTER"
 xdotool key --window "$FENSTER" ctrl+a
-xdotool type --window "$FENSTER" --delay 20 "0*x"
+xdotool type --window "$FENSTER" --delay 20 "$FORMEL"
 xdotool key --window "$FENSTER" Return
 # The black centre of the last dot on row 380; the preset has the axis there.
 warte_auf 670 381 "#000000"
+if [ "$ART" = rohr ]; then
+    timeout 10 sh -c "while kill -0 $LESER 2>/dev/null; do sleep 0.1; done" || fehler "the reader did not end"
+    LESER=""
+    [ "$(wc -c <"$ARBEIT/gelesen")" -eq 1 ] || fehler "the messages never reached the pipe"
+fi
 
+# The degree view, whose messages come after the reader has gone: frame
+# from column 10, the line on row 380 from column 10 to 730.
 xdotool mousemove "$((50 + 735 + 5 + 8))" "$((1 + 80 + 40 + 15))" click 1
-# Degree view: frame from column 10, the line on row 380 from column 10 to 730.
 warte_auf 10 200 "#0000FF"
-
-for probe in "30 200 #000000" "10 380 #FFFF00" "370 380 #FFFF00" "730 380 #FFFF00" \
-    "731 380 #C8C8D2" "200 379 #0000FF" "200 381 #0000FF" "200 180 #0000FF" "369 300 #0000FF"; do
+for probe in "30 200 #000000" "10 380 #FFFF00" "370 380 #FFFF00" "730 380 #FFFF00" "731 380 #C8C8D2" \
+    "200 379 #0000FF" "200 381 #0000FF" "370 379 #0000FF" "200 180 #0000FF" "369 300 #0000FF"; do
     set -- $probe
     [ "$(pixel "$1" "$2")" = "$3" ] || fehler "pixel ($1, $2) is $(pixel "$1" "$2"), not $3"
 done
