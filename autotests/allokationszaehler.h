@@ -23,7 +23,7 @@
 #endif
 #endif
 
-inline std::atomic<long> Anforderungen{0};
+inline std::atomic<long> Anforderungen { 0 };
 
 #ifndef KURVANO_SANITIZER
 extern "C" {

@@ -12,8 +12,7 @@
 
 #include "allokationszaehler.h"
 
-namespace
-{
+namespace {
 // A shown main window like KdeW that paints only what the painter needs of
 // Qt in any case: begin and end, and on request the labels' 26 two-character
 // texts in their font, whose layout Qt makes on the heap.
@@ -46,9 +45,8 @@ private:
     QPainter Maler;
     const QFont Schrift { QStringLiteral("courier"), 16, QFont::Bold };
     const QString Zahlen[13] = { QStringLiteral("-6"), QStringLiteral("-5"), QStringLiteral("-4"), QStringLiteral("-3"),
-                                 QStringLiteral("-2"), QStringLiteral("-1"), QStringLiteral(" 0"), QStringLiteral(" 1"),
-                                 QStringLiteral(" 2"), QStringLiteral(" 3"), QStringLiteral(" 4"), QStringLiteral(" 5"),
-                                 QStringLiteral(" 6") };
+        QStringLiteral("-2"), QStringLiteral("-1"), QStringLiteral(" 0"), QStringLiteral(" 1"), QStringLiteral(" 2"),
+        QStringLiteral(" 3"), QStringLiteral(" 4"), QStringLiteral(" 5"), QStringLiteral(" 6") };
 };
 }
 

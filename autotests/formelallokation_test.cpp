@@ -10,8 +10,7 @@
 
 #include "allokationszaehler.h"
 
-namespace
-{
+namespace {
 const char *const Formeln[] = {
     "sin(X)+x^2*0.1",
     "x^3-2*x^2+x-1",
@@ -33,7 +32,7 @@ TEST(Allokation, CompileAndEvaluateAllocateNothing)
 
     const long Vorher = Anforderungen;
     for (const char *Formel : Formeln) {
-        for (bool RAD : {true, false}) {
+        for (bool RAD : { true, false }) {
             m.setRAD(RAD);
             std::strcpy(m.Formel, Formel);
             m.Formel_compillieren();

@@ -13,8 +13,7 @@
 #include <utility>
 #include <vector>
 
-namespace
-{
+namespace {
 using namespace std::string_literals;
 
 const std::string Unbekannt = "\nBefehl nicht bekannt: ";
@@ -38,31 +37,32 @@ struct Uebersetzung {
 TEST(Uebersetzen, CompiledForm)
 {
     const Uebersetzung Tabelle[] = {
-        {"", "|", {}, 0, "", ""},
-        {"    ", "|", {}, 0, "", ""},
-        {"sin(X)+x^2*0.1", "G(x)+x^Z*Z|", {{8, 2}, {10, 0.1}}, 0, "sin(x)+x^2*0.1", ""},
-        {"sin( X ) + x ^ 2 * 0,1", "G(x)+x^Z*Z|", {{8, 2}, {10, 0.1}}, 0, "sin(x)+x^2*0.1", ""},
-        {"2,5*X", "Z*x|", {{1, 2.5}}, 0, "2.5*x", ""},
-        {"cosd(x)", "B(x)|", {}, 0, "cosd(x)", ""},
-        {"SIN(x)", "G(x)|", {}, 0, "sin(x)", ""},
-        {"log10", "MZ|", {{2, 10}}, 0, "log10", ""},
-        {"xsin(x)", "xG(x)|", {}, 0, "xsin(x)", ""},
-        {"ACOSD(1)+atand(1)-asind(1)*tand(1):expz(1)^expn(1)", "E(Z)+F(Z)-D(Z)*C(Z):O(Z)^P(Z)|",
-         {{3, 1}, {8, 1}, {13, 1}, {18, 1}, {23, 1}, {28, 1}}, 0, "acosd(1)+atand(1)-asind(1)*tand(1):expz(1)^expn(1)", ""},
-        {"cos()acos()asin()atan()ln()log()sind()tan()", "H()K()J()L()N()M()A()I()|", {}, 0,
-         "cos()acos()asin()atan()ln()log()sind()tan()", ""},
-        {".", "Z|", {{1, 0}}, 0, ".", ""},
-        {"1.2.3", "Z|", {{1, 1.2}}, 0, "1.2.3", ""},
-        {"1 2", "Z|", {{1, 12}}, 0, "12", ""},
-        {"x|y", "x|", {}, 0, "x|y", ""},
-        {"y", "y|", {}, 0, "y", ""},
-        {"sinx", "\0|"s, {}, 1, "sinx", Unbekannt + "sinx  "},
-        {"ab+cd", "\0+\0|"s, {}, 2, "ab+cd", Unbekannt + "ab  " + Unbekannt + "cd  "},
-        {"pi*e", "\0*\0|"s, {}, 2, "pi*e", Unbekannt + "pi  " + Unbekannt + "e  "},
-        {"x!2", "x\0Z|"s, {{3, 2}}, 1, "x!2", Unbekannt + "!  "},
-        {"x\t+1", "x\0+Z|"s, {{4, 1}}, 1, "x\t+1", Unbekannt + "\t  "},
-        {"2\xE4", "Z\0|"s, {{1, 2}}, 1, "2\xE4", Unbekannt + "\xE4  "},
-        {"Exp(x)", "\0(x)|"s, {}, 1, "exp(x)", Unbekannt + "exp  "},
+        { "", "|", {}, 0, "", "" },
+        { "    ", "|", {}, 0, "", "" },
+        { "sin(X)+x^2*0.1", "G(x)+x^Z*Z|", { { 8, 2 }, { 10, 0.1 } }, 0, "sin(x)+x^2*0.1", "" },
+        { "sin( X ) + x ^ 2 * 0,1", "G(x)+x^Z*Z|", { { 8, 2 }, { 10, 0.1 } }, 0, "sin(x)+x^2*0.1", "" },
+        { "2,5*X", "Z*x|", { { 1, 2.5 } }, 0, "2.5*x", "" },
+        { "cosd(x)", "B(x)|", {}, 0, "cosd(x)", "" },
+        { "SIN(x)", "G(x)|", {}, 0, "sin(x)", "" },
+        { "log10", "MZ|", { { 2, 10 } }, 0, "log10", "" },
+        { "xsin(x)", "xG(x)|", {}, 0, "xsin(x)", "" },
+        { "ACOSD(1)+atand(1)-asind(1)*tand(1):expz(1)^expn(1)", "E(Z)+F(Z)-D(Z)*C(Z):O(Z)^P(Z)|",
+            { { 3, 1 }, { 8, 1 }, { 13, 1 }, { 18, 1 }, { 23, 1 }, { 28, 1 } }, 0,
+            "acosd(1)+atand(1)-asind(1)*tand(1):expz(1)^expn(1)", "" },
+        { "cos()acos()asin()atan()ln()log()sind()tan()", "H()K()J()L()N()M()A()I()|", {}, 0,
+            "cos()acos()asin()atan()ln()log()sind()tan()", "" },
+        { ".", "Z|", { { 1, 0 } }, 0, ".", "" },
+        { "1.2.3", "Z|", { { 1, 1.2 } }, 0, "1.2.3", "" },
+        { "1 2", "Z|", { { 1, 12 } }, 0, "12", "" },
+        { "x|y", "x|", {}, 0, "x|y", "" },
+        { "y", "y|", {}, 0, "y", "" },
+        { "sinx", "\0|"s, {}, 1, "sinx", Unbekannt + "sinx  " },
+        { "ab+cd", "\0+\0|"s, {}, 2, "ab+cd", Unbekannt + "ab  " + Unbekannt + "cd  " },
+        { "pi*e", "\0*\0|"s, {}, 2, "pi*e", Unbekannt + "pi  " + Unbekannt + "e  " },
+        { "x!2", "x\0Z|"s, { { 3, 2 } }, 1, "x!2", Unbekannt + "!  " },
+        { "x\t+1", "x\0+Z|"s, { { 4, 1 } }, 1, "x\t+1", Unbekannt + "\t  " },
+        { "2\xE4", "Z\0|"s, { { 1, 2 } }, 1, "2\xE4", Unbekannt + "\xE4  " },
+        { "Exp(x)", "\0(x)|"s, {}, 1, "exp(x)", Unbekannt + "exp  " },
     };
     for (const Uebersetzung &u : Tabelle) {
         Mathe m;
@@ -97,15 +97,15 @@ TEST(Uebersetzen, RecompileClearsEverything)
 TEST(Uebersetzen, RefusalMessageOnEveryEvaluation)
 {
     const std::pair<const char *, std::string> Tabelle[] = {
-        {"foo(x)", Unbekannt + "foo  "},
-        {"ab+cd", Unbekannt + "ab  " + Unbekannt + "cd  "},
+        { "foo(x)", Unbekannt + "foo  " },
+        { "ab+cd", Unbekannt + "ab  " + Unbekannt + "cd  " },
     };
     for (const auto &[Formel, Meldung] : Tabelle) {
         Mathe m;
         Mitschnitt Ausgabe;
         Uebersetzen(m, Formel);
         const int Fehler = MatheEinblick::Fehler(m);
-        for (double x : {0.0, 1.0, 2.0}) {
+        for (double x : { 0.0, 1.0, 2.0 }) {
             m.x = x;
             EXPECT_EQ(m.Formel_Berechnen(), 0.0);
         }
@@ -141,31 +141,31 @@ TEST(Uebersetzen, Limits)
     }
     const Grenzfall Tabelle[] = {
         // 254 one-character tokens fit, 255 do not.
-        {Wiederholt("+x", 127), 0, "", 127 * 3.0},
-        {Wiederholt("x+", 127) + "x", 1, ZuLang, 0},
-        {Wiederholt("(", 255), 1, ZuLang, 0},
-        {Wiederholt("-", 255), 1, ZuLang, 0},
-        {Wiederholt("!", 255), 255, Wiederholt(Unbekannt + "!  ", 254) + ZuLang, 0},
-        {Wiederholt("a+", 127) + "a", 128, Wiederholt(Unbekannt + "a  ", 127) + ZuLang, 0},
-        {Wiederholt("+", 253) + "x", 0, "", 3},
+        { Wiederholt("+x", 127), 0, "", 127 * 3.0 },
+        { Wiederholt("x+", 127) + "x", 1, ZuLang, 0 },
+        { Wiederholt("(", 255), 1, ZuLang, 0 },
+        { Wiederholt("-", 255), 1, ZuLang, 0 },
+        { Wiederholt("!", 255), 255, Wiederholt(Unbekannt + "!  ", 254) + ZuLang, 0 },
+        { Wiederholt("a+", 127) + "a", 128, Wiederholt(Unbekannt + "a  ", 127) + ZuLang, 0 },
+        { Wiederholt("+", 253) + "x", 0, "", 3 },
         // A run of letters of any length is one unknown name.
-        {LangerName, 1, Unbekannt + LangerName + "  ", 0},
-        {"x+" + SehrLangerName + "(x)", 1, Unbekannt + SehrLangerName + "  ", 0},
+        { LangerName, 1, Unbekannt + LangerName + "  ", 0 },
+        { "x+" + SehrLangerName + "(x)", 1, Unbekannt + SehrLangerName + "  ", 0 },
         // Groups nest 79 deep; deeper is refused.
-        {Wiederholt("(", 79) + "x" + Wiederholt(")", 79), 0, "", 3},
-        {Wiederholt("(", 80) + "x" + Wiederholt(")", 80), 1, ZuTief, 0},
-        {Wiederholt("(", 100) + "x" + Wiederholt(")", 100), 1, ZuTief, 0},
-        {Wiederholt("(", 120) + "x", 1, ZuTief, 0},
-        {Wiederholt("sin(", 50) + "x", 0, "", SinusHoch50},
-        {Wiederholt("ln((", 40) + "x", 1, ZuTief, 0},
+        { Wiederholt("(", 79) + "x" + Wiederholt(")", 79), 0, "", 3 },
+        { Wiederholt("(", 80) + "x" + Wiederholt(")", 80), 1, ZuTief, 0 },
+        { Wiederholt("(", 100) + "x" + Wiederholt(")", 100), 1, ZuTief, 0 },
+        { Wiederholt("(", 120) + "x", 1, ZuTief, 0 },
+        { Wiederholt("sin(", 50) + "x", 0, "", SinusHoch50 },
+        { Wiederholt("ln((", 40) + "x", 1, ZuTief, 0 },
         // Chains count as levels too: 39 groups, each holding a product
         // and a power chain.
-        {Wiederholt("1+2*2^(", 26) + "x" + Wiederholt(")", 26), 0, "", std::numeric_limits<double>::infinity()},
-        {Wiederholt("1+2*2^(", 27) + "x" + Wiederholt(")", 27), 1, ZuTief, 0},
+        { Wiederholt("1+2*2^(", 26) + "x" + Wiederholt(")", 26), 0, "", std::numeric_limits<double>::infinity() },
+        { Wiederholt("1+2*2^(", 27) + "x" + Wiederholt(")", 27), 1, ZuTief, 0 },
         // More ")" than "(".
-        {Wiederholt(")", 254), 0, "", 0},
-        {"x" + Wiederholt(")", 200), 0, "", 3},
-        {"sin2)sin3)(x)", 1, ZuTief, 0},
+        { Wiederholt(")", 254), 0, "", 0 },
+        { "x" + Wiederholt(")", 200), 0, "", 3 },
+        { "sin2)sin3)(x)", 1, ZuTief, 0 },
     };
     for (const Grenzfall &g : Tabelle) {
         Mathe m;

@@ -17,8 +17,7 @@
 #include <limits>
 #include <random>
 
-namespace
-{
+namespace {
 // ------------------------------------------------------------ reference
 
 // expr   := [+|-] term {(+|-) term}
@@ -148,22 +147,38 @@ private:
     double Funktion(const std::string &n, double a)
     {
         const double Bogen = RAD ? a : a * Grad;
-        if (n == "sin") return std::sin(Bogen);
-        if (n == "cos") return std::cos(Bogen);
-        if (n == "tan") return std::tan(Bogen);
-        if (n == "asin") return std::asin(a);
-        if (n == "acos") return std::acos(a);
-        if (n == "atan") return std::atan(a);
-        if (n == "sind") return std::sin(a * Grad);
-        if (n == "cosd") return std::cos(a * Grad);
-        if (n == "tand") return std::tan(a * Grad);
-        if (n == "asind") return std::asin(a) * (180.0 / std::acos(-1.0));
-        if (n == "acosd") return std::acos(a) * (180.0 / std::acos(-1.0));
-        if (n == "atand") return std::atan(a) * (180.0 / std::acos(-1.0));
-        if (n == "ln") return std::log(a);
-        if (n == "log") return std::log10(a);
-        if (n == "expz") return std::pow(10.0, a);
-        if (n == "expn") return std::exp(a);
+        if (n == "sin")
+            return std::sin(Bogen);
+        if (n == "cos")
+            return std::cos(Bogen);
+        if (n == "tan")
+            return std::tan(Bogen);
+        if (n == "asin")
+            return std::asin(a);
+        if (n == "acos")
+            return std::acos(a);
+        if (n == "atan")
+            return std::atan(a);
+        if (n == "sind")
+            return std::sin(a * Grad);
+        if (n == "cosd")
+            return std::cos(a * Grad);
+        if (n == "tand")
+            return std::tan(a * Grad);
+        if (n == "asind")
+            return std::asin(a) * (180.0 / std::acos(-1.0));
+        if (n == "acosd")
+            return std::acos(a) * (180.0 / std::acos(-1.0));
+        if (n == "atand")
+            return std::atan(a) * (180.0 / std::acos(-1.0));
+        if (n == "ln")
+            return std::log(a);
+        if (n == "log")
+            return std::log10(a);
+        if (n == "expz")
+            return std::pow(10.0, a);
+        if (n == "expn")
+            return std::exp(a);
         ADD_FAILURE() << "unknown name " << n << " in " << t;
         return 0;
     }
@@ -220,7 +235,7 @@ private:
 
     std::string Term(int Tiefe)
     {
-        static const char *const Ops[] = {"*", "/", ":"};
+        static const char *const Ops[] = { "*", "/", ":" };
         std::string s = Potenz(Tiefe);
         while (Wurf(30) && s.size() < 200) {
             s += std::string(Ops[Zufall(3)]) + Potenz(Tiefe);
@@ -239,8 +254,8 @@ private:
 
     std::string Faktor(int Tiefe)
     {
-        static const char *const Namen[] = {"sin", "cos", "tan", "asin", "acos", "atan", "sind", "cosd",
-                                            "tand", "asind", "acosd", "atand", "ln", "log", "expz", "expn"};
+        static const char *const Namen[] = { "sin", "cos", "tan", "asin", "acos", "atan", "sind", "cosd", "tand",
+            "asind", "acosd", "atand", "ln", "log", "expz", "expn" };
         const bool Tiefer = Tiefe < 8;
         switch (Zufall(Tiefer ? 8 : 4)) {
         case 0:
@@ -270,14 +285,15 @@ private:
 
     std::string Zahl()
     {
-        static const char *const Feste[] = {"0", "1", "2", "0.5", "0,5", "3.25", "10", "100", "0.001", ".5", "7.", "360", "1000"};
+        static const char *const Feste[]
+            = { "0", "1", "2", "0.5", "0,5", "3.25", "10", "100", "0.001", ".5", "7.", "360", "1000" };
         if (Wurf(60)) {
             return Feste[Zufall(std::size(Feste))];
         }
         return std::to_string(Zufall(1000)) + "." + std::to_string(Zufall(1000));
     }
 
-    std::mt19937_64 Quelle{20261207};
+    std::mt19937_64 Quelle { 20261207 };
 };
 
 bool Gleich(double a, double b)
@@ -290,20 +306,9 @@ bool Gleich(double a, double b)
 
 TEST(Vergleich, RandomWellFormedFormulasAgreeBitForBit)
 {
-    const double Werte[] = {0.0,
-                            -0.0,
-                            1.0,
-                            -1.0,
-                            0.5,
-                            3.0,
-                            -2.5,
-                            90.0,
-                            -180.0,
-                            1e300,
-                            -1e300,
-                            std::numeric_limits<double>::infinity(),
-                            -std::numeric_limits<double>::infinity(),
-                            std::numeric_limits<double>::quiet_NaN()};
+    const double Werte[]
+        = { 0.0, -0.0, 1.0, -1.0, 0.5, 3.0, -2.5, 90.0, -180.0, 1e300, -1e300, std::numeric_limits<double>::infinity(),
+              -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN() };
     Generator g;
     Mathe m;
     long Verglichen = 0;
@@ -320,7 +325,7 @@ TEST(Vergleich, RandomWellFormedFormulasAgreeBitForBit)
         }
         for (int k = 0; k < 4; ++k) {
             const double x = k == 0 ? 0.0 : Werte[g.Zufall(std::size(Werte))];
-            for (bool RAD : {true, false}) {
+            for (bool RAD : { true, false }) {
                 m.setRAD(RAD);
                 m.x = x;
                 const double Ist = m.Formel_Berechnen();

@@ -11,8 +11,7 @@
 #include <cmath>
 #include <limits>
 
-namespace
-{
+namespace {
 enum Modus { Bogen, Grad, Beide };
 
 struct Fall {
@@ -29,7 +28,7 @@ const double Grad1 = std::acos(-1.0) / 180.0;
 void pruefe(const Fall *Anfang, const Fall *Ende)
 {
     for (const Fall *f = Anfang; f != Ende; ++f) {
-        for (bool RAD : {true, false}) {
+        for (bool RAD : { true, false }) {
             if ((RAD && f->Winkel == Grad) || (!RAD && f->Winkel == Bogen)) {
                 continue;
             }
@@ -43,8 +42,7 @@ void pruefe(const Fall *Anfang, const Fall *Ende)
     }
 }
 
-template<std::size_t N>
-void pruefe(const Fall (&Tabelle)[N])
+template<std::size_t N> void pruefe(const Fall (&Tabelle)[N])
 {
     pruefe(Tabelle, Tabelle + N);
 }
@@ -52,33 +50,33 @@ void pruefe(const Fall (&Tabelle)[N])
 TEST(Werte, PrecedenceAndGroups)
 {
     const Fall Tabelle[] = {
-        {"2+3*4", 0, Beide, 14},
-        {"2*3+4", 0, Beide, 10},
-        {"2+3*4^2", 0, Beide, 50},
-        {"2^3^2", 0, Beide, 64},
-        {"2*3^2^2", 0, Beide, 162},
-        {"2^3*4^2", 0, Beide, 128},
-        {"2+2^3*2", 0, Beide, 18},
-        {"2-3-4", 0, Beide, -5},
-        {"10/4:5", 0, Beide, 0.5},
-        {"x^3-2*x^2+x-1", 3, Beide, 11},
-        {"1-2^2-3", 0, Beide, -6},
-        {"2-3*4^2/5+1", 0, Beide, 2 - 3 * 16 / 5.0 + 1},
-        {"(1+2)*(3+4)", 0, Beide, 21},
-        {"2*(3+4)^2", 0, Beide, 98},
-        {"((2+3)*4)", 0, Beide, 20},
-        {"2^(1+1)", 0, Beide, 4},
-        {"()", 0, Beide, 0},
-        {"sin(X)+x^2*0.1", 2, Bogen, 1.3092974268256818},
-        {"sin(X)+x^2*0.1", 90, Grad, 1 + 90.0 * 90.0 * 0.1},
-        {"sin ( X ) + x ^ 2 * 0,1", 2, Bogen, 1.3092974268256818},
-        {"2,5*X", 2, Beide, 5},
-        {"1 2", 0, Beide, 12},
-        {"1.2.3", 0, Beide, 1.2},
-        {".", 0, Beide, 0},
-        {".5+5.", 0, Beide, 5.5},
-        {"x|y+7", 4, Beide, 4},
-        {"s i n(x)", 2, Bogen, std::sin(2.0)},
+        { "2+3*4", 0, Beide, 14 },
+        { "2*3+4", 0, Beide, 10 },
+        { "2+3*4^2", 0, Beide, 50 },
+        { "2^3^2", 0, Beide, 64 },
+        { "2*3^2^2", 0, Beide, 162 },
+        { "2^3*4^2", 0, Beide, 128 },
+        { "2+2^3*2", 0, Beide, 18 },
+        { "2-3-4", 0, Beide, -5 },
+        { "10/4:5", 0, Beide, 0.5 },
+        { "x^3-2*x^2+x-1", 3, Beide, 11 },
+        { "1-2^2-3", 0, Beide, -6 },
+        { "2-3*4^2/5+1", 0, Beide, 2 - 3 * 16 / 5.0 + 1 },
+        { "(1+2)*(3+4)", 0, Beide, 21 },
+        { "2*(3+4)^2", 0, Beide, 98 },
+        { "((2+3)*4)", 0, Beide, 20 },
+        { "2^(1+1)", 0, Beide, 4 },
+        { "()", 0, Beide, 0 },
+        { "sin(X)+x^2*0.1", 2, Bogen, 1.3092974268256818 },
+        { "sin(X)+x^2*0.1", 90, Grad, 1 + 90.0 * 90.0 * 0.1 },
+        { "sin ( X ) + x ^ 2 * 0,1", 2, Bogen, 1.3092974268256818 },
+        { "2,5*X", 2, Beide, 5 },
+        { "1 2", 0, Beide, 12 },
+        { "1.2.3", 0, Beide, 1.2 },
+        { ".", 0, Beide, 0 },
+        { ".5+5.", 0, Beide, 5.5 },
+        { "x|y+7", 4, Beide, 4 },
+        { "s i n(x)", 2, Bogen, std::sin(2.0) },
     };
     pruefe(Tabelle);
 }
@@ -86,20 +84,20 @@ TEST(Werte, PrecedenceAndGroups)
 TEST(Werte, NegatedOperandsAndSigns)
 {
     const Fall Tabelle[] = {
-        {"(-2)", 0, Beide, -2},
-        {"2-(-3)", 0, Beide, 5},
-        {"2^(-1)", 0, Beide, 0.5},
-        {"2+(-3)*4", 0, Beide, -10},
-        {"(-x)^2", 3, Beide, 9},
-        {"x*(-x)", 3, Beide, -9},
-        {"(-1)*x^2", 3, Beide, -9},
-        {"-x", 3, Beide, -3},
-        {"+x", 3, Beide, 3},
-        {"-x^2", 3, Beide, -9},
-        {"0-x^2", 3, Beide, -9},
-        {"(-x*2)", 3, Beide, -6},
-        {"-2*3+1", 0, Beide, -5},
-        {"2*(-x+1)", 3, Beide, -4},
+        { "(-2)", 0, Beide, -2 },
+        { "2-(-3)", 0, Beide, 5 },
+        { "2^(-1)", 0, Beide, 0.5 },
+        { "2+(-3)*4", 0, Beide, -10 },
+        { "(-x)^2", 3, Beide, 9 },
+        { "x*(-x)", 3, Beide, -9 },
+        { "(-1)*x^2", 3, Beide, -9 },
+        { "-x", 3, Beide, -3 },
+        { "+x", 3, Beide, 3 },
+        { "-x^2", 3, Beide, -9 },
+        { "0-x^2", 3, Beide, -9 },
+        { "(-x*2)", 3, Beide, -6 },
+        { "-2*3+1", 0, Beide, -5 },
+        { "2*(-x+1)", 3, Beide, -4 },
     };
     pruefe(Tabelle);
 }
@@ -108,23 +106,23 @@ TEST(Werte, NegatedOperandsAndSigns)
 TEST(Werte, ZeroIsAValue)
 {
     const Fall Tabelle[] = {
-        {"x*0", 3, Beide, 0},
-        {"x^0", 3, Beide, 1},
-        {"x/0", 1, Beide, Inf},
-        {"x/0", -1, Beide, -Inf},
-        {"x:0", 0, Beide, NaN},
-        {"2*0+3", 0, Beide, 3},
-        {"1+0*5", 0, Beide, 1},
-        {"0+x", 4, Beide, 4},
-        {"x+1", 0, Beide, 1},
-        {"1+x", 0, Beide, 1},
-        {"x-x+1", 7, Beide, 1},
-        {"(x-3)*2+1", 3, Beide, 1},
-        {"cos(x)*x", 0, Beide, 0},
-        {"2*sin(x)^2", 0, Beide, 0},
-        {"2*ln(1)", 0, Beide, 0},
-        {"0^0", 0, Beide, 1},
-        {"0", 5, Beide, 0},
+        { "x*0", 3, Beide, 0 },
+        { "x^0", 3, Beide, 1 },
+        { "x/0", 1, Beide, Inf },
+        { "x/0", -1, Beide, -Inf },
+        { "x:0", 0, Beide, NaN },
+        { "2*0+3", 0, Beide, 3 },
+        { "1+0*5", 0, Beide, 1 },
+        { "0+x", 4, Beide, 4 },
+        { "x+1", 0, Beide, 1 },
+        { "1+x", 0, Beide, 1 },
+        { "x-x+1", 7, Beide, 1 },
+        { "(x-3)*2+1", 3, Beide, 1 },
+        { "cos(x)*x", 0, Beide, 0 },
+        { "2*sin(x)^2", 0, Beide, 0 },
+        { "2*ln(1)", 0, Beide, 0 },
+        { "0^0", 0, Beide, 1 },
+        { "0", 5, Beide, 0 },
     };
     pruefe(Tabelle);
 }
@@ -133,22 +131,22 @@ TEST(Werte, ZeroIsAValue)
 TEST(Werte, FunctionArguments)
 {
     const Fall Tabelle[] = {
-        {"sin((x+1)*2)", 2, Bogen, -0.27941549819892586},
-        {"sin((x+1)*(x-1))", 2, Bogen, 0.1411200080598672},
-        {"sin(x+cos(x))", 2, Bogen, 0.999914760719227},
-        {"sin(x)*(x+1)", 2, Bogen, 2.727892280477045},
-        {"sin(-x)+1", 2, Bogen, std::sin(-2.0) + 1},
-        {"ln(-x)^2", -3, Beide, std::pow(std::log(3.0), 2.0)},
-        {"sin(2*(x+1))", 2, Bogen, std::sin(6.0)},
-        {"sin(x*(x+1))", 2, Bogen, std::sin(6.0)},
-        {"ln(1+(x^2))", 2, Beide, std::log(5.0)},
-        {"cosd(-x)*2", 60, Grad, std::cos(-60 * Grad1) * 2},
-        {"cosd(-x)*2", 60, Bogen, std::cos(-60 * Grad1) * 2},
-        {"expn(-2)+1", 0, Beide, std::exp(-2.0) + 1},
-        {"ln(expn(x)*expn(x))", 1.5, Beide, std::log(std::exp(1.5) * std::exp(1.5))},
-        {"sin(x", 2, Bogen, std::sin(2.0)},
-        {"2*sin(x)+3", 2, Bogen, 2 * std::sin(2.0) + 3},
-        {"1+2*cos(x)^2*3", 1, Bogen, 1 + 2 * std::pow(std::cos(1.0), 2.0) * 3},
+        { "sin((x+1)*2)", 2, Bogen, -0.27941549819892586 },
+        { "sin((x+1)*(x-1))", 2, Bogen, 0.1411200080598672 },
+        { "sin(x+cos(x))", 2, Bogen, 0.999914760719227 },
+        { "sin(x)*(x+1)", 2, Bogen, 2.727892280477045 },
+        { "sin(-x)+1", 2, Bogen, std::sin(-2.0) + 1 },
+        { "ln(-x)^2", -3, Beide, std::pow(std::log(3.0), 2.0) },
+        { "sin(2*(x+1))", 2, Bogen, std::sin(6.0) },
+        { "sin(x*(x+1))", 2, Bogen, std::sin(6.0) },
+        { "ln(1+(x^2))", 2, Beide, std::log(5.0) },
+        { "cosd(-x)*2", 60, Grad, std::cos(-60 * Grad1) * 2 },
+        { "cosd(-x)*2", 60, Bogen, std::cos(-60 * Grad1) * 2 },
+        { "expn(-2)+1", 0, Beide, std::exp(-2.0) + 1 },
+        { "ln(expn(x)*expn(x))", 1.5, Beide, std::log(std::exp(1.5) * std::exp(1.5)) },
+        { "sin(x", 2, Bogen, std::sin(2.0) },
+        { "2*sin(x)+3", 2, Bogen, 2 * std::sin(2.0) + 3 },
+        { "1+2*cos(x)^2*3", 1, Bogen, 1 + 2 * std::pow(std::cos(1.0), 2.0) * 3 },
     };
     pruefe(Tabelle);
 }
@@ -156,17 +154,17 @@ TEST(Werte, FunctionArguments)
 TEST(Werte, MalformedInputKeepsItsValue)
 {
     const Fall Tabelle[] = {
-        {"2)+3", 0, Beide, 2},
-        {"(2", 0, Beide, 2},
-        {"2+", 0, Beide, 2},
-        {"2*+3", 0, Beide, 5},
-        {"2+*3", 0, Beide, 6},
-        {"2x", 5, Beide, 2},
-        {"2x+1", 3, Beide, 5},
-        {"", 1, Beide, 0},
-        {"y", 1, Beide, 0},
-        {"x)))", 4, Beide, 4},
-        {")))x", 4, Beide, 0},
+        { "2)+3", 0, Beide, 2 },
+        { "(2", 0, Beide, 2 },
+        { "2+", 0, Beide, 2 },
+        { "2*+3", 0, Beide, 5 },
+        { "2+*3", 0, Beide, 6 },
+        { "2x", 5, Beide, 2 },
+        { "2x+1", 3, Beide, 5 },
+        { "", 1, Beide, 0 },
+        { "y", 1, Beide, 0 },
+        { "x)))", 4, Beide, 4 },
+        { ")))x", 4, Beide, 0 },
     };
     pruefe(Tabelle);
 }
@@ -174,41 +172,41 @@ TEST(Werte, MalformedInputKeepsItsValue)
 TEST(Werte, BuiltInFunctions)
 {
     const Fall Tabelle[] = {
-        {"sin(30)", 0, Bogen, -0.9880316240928618},
-        {"tan(1)", 0, Bogen, 1.5574077246549023},
-        {"cos(x)", 1, Bogen, std::cos(1.0)},
-        {"sin(30)", 0, Grad, 0.49999999999999994},
-        {"cos(60)", 0, Grad, 0.5000000000000001},
-        {"tan(45)", 0, Grad, 0.9999999999999999},
-        {"tan(90)", 0, Grad, 1.633123935319537e16},
-        {"sin(90)+1", 0, Grad, 2},
-        {"asin(1)", 0, Beide, 1.5707963267948966},
-        {"acos(0.5)", 0, Beide, std::acos(0.5)},
-        {"atan(1)", 0, Beide, std::atan(1.0)},
-        {"sind(30)", 0, Beide, 0.49999999999999994},
-        {"cosd(60)", 0, Beide, 0.5000000000000001},
-        {"tand(45)", 0, Beide, 0.9999999999999999},
-        {"asind(1)", 0, Beide, 90},
-        {"asind(0.5)", 0, Beide, 30.000000000000004},
-        {"acosd(0.5)", 0, Beide, std::acos(0.5) * (180 / std::acos(-1.0))},
-        {"atand(1)", 0, Beide, 45},
-        {"expz(2)", 0, Beide, 100},
-        {"expz(0.5)", 0, Beide, 3.1622776601683795},
-        {"expn(1)", 0, Beide, 2.718281828459045},
-        {"log(1000)", 0, Beide, 3},
-        {"ln(1)", 0, Beide, 0},
-        {"acos(2)", 0, Beide, NaN},
-        {"ln(0)", 0, Beide, -Inf},
-        {"ln(x)", -1, Beide, NaN},
-        {"expn(1000)", 0, Beide, Inf},
-        {"log10", 0, Beide, 1},
+        { "sin(30)", 0, Bogen, -0.9880316240928618 },
+        { "tan(1)", 0, Bogen, 1.5574077246549023 },
+        { "cos(x)", 1, Bogen, std::cos(1.0) },
+        { "sin(30)", 0, Grad, 0.49999999999999994 },
+        { "cos(60)", 0, Grad, 0.5000000000000001 },
+        { "tan(45)", 0, Grad, 0.9999999999999999 },
+        { "tan(90)", 0, Grad, 1.633123935319537e16 },
+        { "sin(90)+1", 0, Grad, 2 },
+        { "asin(1)", 0, Beide, 1.5707963267948966 },
+        { "acos(0.5)", 0, Beide, std::acos(0.5) },
+        { "atan(1)", 0, Beide, std::atan(1.0) },
+        { "sind(30)", 0, Beide, 0.49999999999999994 },
+        { "cosd(60)", 0, Beide, 0.5000000000000001 },
+        { "tand(45)", 0, Beide, 0.9999999999999999 },
+        { "asind(1)", 0, Beide, 90 },
+        { "asind(0.5)", 0, Beide, 30.000000000000004 },
+        { "acosd(0.5)", 0, Beide, std::acos(0.5) * (180 / std::acos(-1.0)) },
+        { "atand(1)", 0, Beide, 45 },
+        { "expz(2)", 0, Beide, 100 },
+        { "expz(0.5)", 0, Beide, 3.1622776601683795 },
+        { "expn(1)", 0, Beide, 2.718281828459045 },
+        { "log(1000)", 0, Beide, 3 },
+        { "ln(1)", 0, Beide, 0 },
+        { "acos(2)", 0, Beide, NaN },
+        { "ln(0)", 0, Beide, -Inf },
+        { "ln(x)", -1, Beide, NaN },
+        { "expn(1000)", 0, Beide, Inf },
+        { "log10", 0, Beide, 1 },
     };
     pruefe(Tabelle);
 }
 
 TEST(Werte, DegreeModeReadsPlainFunctionsInDegrees)
 {
-    for (double x : {-360.0, -90.0, -1.0, 0.0, 30.0, 45.0, 89.0, 180.0, 271.5}) {
+    for (double x : { -360.0, -90.0, -1.0, 0.0, 30.0, 45.0, 89.0, 180.0, 271.5 }) {
         EXPECT_EQ(Berechne("sin(x)", x, false), Berechne("sind(x)", x, false)) << x;
         EXPECT_EQ(Berechne("cos(x)", x, false), Berechne("cosd(x)", x, false)) << x;
         EXPECT_EQ(Berechne("tan(x)", x, false), Berechne("tand(x)", x, false)) << x;
@@ -226,7 +224,7 @@ TEST(Werte, AngleModeAndRepeatedEvaluation)
     EXPECT_TRUE(m.statusRAD());
 
     Uebersetzen(m, "2*x");
-    for (double x : {1.0, 2.0, 3.0}) {
+    for (double x : { 1.0, 2.0, 3.0 }) {
         m.x = x;
         EXPECT_EQ(m.Formel_Berechnen(), 2 * x);
     }

@@ -7,6 +7,8 @@
 
 #include "KdeKurvano.h"
 
+#include "ergebnisse.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -23,8 +25,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 const char VORGABE[] = "sin(X)+x^2*0.1";
 
 KdeW *Fenster = nullptr;
@@ -150,37 +151,6 @@ void Gradmass_Einzellinien(benchmark::State &Zustand)
 
 // ---------------------------------------------------------------- closing table
 
-// Prints as usual and keeps each benchmark's CPU time per iteration: the
-// median when there are repetitions, else the one run.
-class Ergebnisse : public benchmark::ConsoleReporter
-{
-public:
-    Ergebnisse()
-        : ConsoleReporter(OO_None)
-    {
-    }
-
-    void ReportRuns(const std::vector<Run> &Laeufe) override
-    {
-        for (const Run &Lauf : Laeufe) {
-            if (!Lauf.error_occurred && (Lauf.run_type == Run::RT_Iteration || Lauf.aggregate_name == "median")) {
-                Zeiten[Lauf.run_name.function_name] = Lauf.GetAdjustedCPUTime();
-            }
-        }
-        ConsoleReporter::ReportRuns(Laeufe);
-    }
-
-    // NaN for a benchmark the filter left out.
-    double Zeit(const std::string &Name) const
-    {
-        const auto Treffer = Zeiten.find(Name);
-        return Treffer == Zeiten.end() ? NAN : Treffer->second;
-    }
-
-private:
-    std::map<std::string, double> Zeiten;
-};
-
 void Zeile(const Ergebnisse &Zeiten, const std::string &Ansicht, const char *Einzeln)
 {
     const double Neu = Zeiten.Zeit(Ansicht + "/Neuzeichnen");
@@ -190,14 +160,14 @@ void Zeile(const Ergebnisse &Zeiten, const std::string &Ansicht, const char *Ein
         return;
     }
     std::printf("%-10s %11.1f %12.1f %13.1f %16.2f %16.2f\n", Ansicht.c_str(), Neu, Auswertungen, Alt,
-                Neu / Auswertungen, Alt / Neu);
+        Neu / Auswertungen, Alt / Neu);
 }
 
 void Tabelle(const Ergebnisse &Zeiten)
 {
     std::printf("\nRepaint, microseconds (CPU time; median if repeated)\n");
     std::printf("%-10s %11s %12s %13s %16s %16s\n", "view", "repaint", "evaluations", "one call per", "repaint/evals",
-                "one call/repaint");
+        "one call/repaint");
     Zeile(Zeiten, "Bogenmass", "Einzelpunkte");
     Zeile(Zeiten, "Gradmass", "Einzellinien");
 }

@@ -7,6 +7,8 @@
 
 #include "Formel_I.h"
 
+#include "ergebnisse.h"
+
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
@@ -18,8 +20,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 // The samples of the radian view: 12,800 steps of 0.001 from -6.4.
 const int Abtastwerte = 12800;
 
@@ -78,13 +79,13 @@ double Lang(double x)
 {
     const double Cosinus = std::cos(x);
     return std::sin(x / 2 + std::cos(x * 0.3)) * (x * x - 3 * x + 1) / (std::exp(-x / 4) + 2)
-        - std::log(x * x + 1) * (0.5 + std::atan(x / 3)) + std::log10(std::pow(10.0, x / 5) + x * x + 2) / (1 + Cosinus * Cosinus)
-        - (x - 1) * (x + 2) / (x * x + 4) + std::tan(x / (x * x + 9)) * std::sin(x * 20 * DegToRad)
-        + std::exp(-(x * x) / 8) * (std::cos(2 * x) - 0.25) + std::atan(x / (1 + x * x));
+        - std::log(x * x + 1) * (0.5 + std::atan(x / 3))
+        + std::log10(std::pow(10.0, x / 5) + x * x + 2) / (1 + Cosinus * Cosinus) - (x - 1) * (x + 2) / (x * x + 4)
+        + std::tan(x / (x * x + 9)) * std::sin(x * 20 * DegToRad) + std::exp(-(x * x) / 8) * (std::cos(2 * x) - 0.25)
+        + std::atan(x / (1 + x * x));
 }
 
-template<double (*Funktion)(double)>
-void Cpp_Auswertung(benchmark::State &Zustand)
+template<double (*Funktion)(double)> void Cpp_Auswertung(benchmark::State &Zustand)
 {
     Abtastung Punkte;
     for (auto _ : Zustand) {
@@ -106,7 +107,7 @@ struct Vergleichsformel {
 template<double (*Funktion)(double)>
 constexpr Vergleichsformel Eintrag(const char *Name, const char *Kurvano, const char *MuParser)
 {
-    return {Name, Kurvano, MuParser, Funktion, &Cpp_Auswertung<Funktion>};
+    return { Name, Kurvano, MuParser, Funktion, &Cpp_Auswertung<Funktion> };
 }
 
 const Vergleichsformel Formeln[] = {
@@ -117,10 +118,11 @@ const Vergleichsformel Formeln[] = {
     Eintrag<SinusVonKosinus>("SinusVonKosinus", "sin(cos(x))", "sin(cos(x))"),
     Eintrag<ExpMinusLog>("ExpMinusLog", "expn(x/3)-log(x*x+1)", "exp(x/3)-log10(x*x+1)"),
     Eintrag<Lang>("Lang",
-                  "sin(x/2+cos(x*0.3))*(x^2-3*x+1):(expn((-x)/4)+2)-ln(x*x+1)*(0.5+atan(x/3))+log(expz(x/5)+x*x+2)/(1+cos(x)^2)"
-                  "-(x-1)*(x+2)/(x*x+4)+tan(x/(x*x+9))*sind(x*20)+expn(-(x*x)/8)*(cos(2*x)-0.25)+atan(x:(1+x^2))",
-                  "sin(x/2+cos(x*0.3))*(x^2-3*x+1)/(exp((-x)/4)+2)-ln(x*x+1)*(0.5+atan(x/3))+log10(10^(x/5)+x*x+2)/(1+cos(x)^2)"
-                  "-(x-1)*(x+2)/(x*x+4)+tan(x/(x*x+9))*sin((x*20)*0.017453292519943295)+exp(-(x*x)/8)*(cos(2*x)-0.25)+atan(x/(1+x^2))"),
+        "sin(x/2+cos(x*0.3))*(x^2-3*x+1):(expn((-x)/4)+2)-ln(x*x+1)*(0.5+atan(x/3))+log(expz(x/5)+x*x+2)/(1+cos(x)^2)"
+        "-(x-1)*(x+2)/(x*x+4)+tan(x/(x*x+9))*sind(x*20)+expn(-(x*x)/8)*(cos(2*x)-0.25)+atan(x:(1+x^2))",
+        "sin(x/2+cos(x*0.3))*(x^2-3*x+1)/(exp((-x)/4)+2)-ln(x*x+1)*(0.5+atan(x/3))+log10(10^(x/5)+x*x+2)/(1+cos(x)^2)"
+        "-(x-1)*(x+2)/(x*x+4)+tan(x/(x*x+9))*sin((x*20)*0.017453292519943295)+exp(-(x*x)/8)*(cos(2*x)-0.25)+atan(x/"
+        "(1+x^2))"),
 };
 
 // ---------------------------------------------------------------- the three forms
@@ -212,7 +214,8 @@ bool gleiche_Werte(const Vergleichsformel &Formel)
         const double WertMu = Parser.Eval();
         const double WertCpp = Formel.Cpp(x);
         if (!fast_gleich(Wert, WertMu) || !fast_gleich(Wert, WertCpp)) {
-            std::fprintf(stderr, "%s differs at x = %.17g: Kurvano %.17g, muParser %.17g, C++ %.17g\n", Formel.Name, x, Wert, WertMu, WertCpp);
+            std::fprintf(stderr, "%s differs at x = %.17g: Kurvano %.17g, muParser %.17g, C++ %.17g\n", Formel.Name, x,
+                Wert, WertMu, WertCpp);
             return false;
         }
     }
@@ -248,44 +251,6 @@ void registrieren()
 
 // ---------------------------------------------------------------- closing table
 
-// Prints as usual and keeps each benchmark's CPU time per iteration: the
-// median when there are repetitions, else the one run. No colours: the
-// output usually goes to a file.
-class Ergebnisse : public benchmark::ConsoleReporter
-{
-public:
-    Ergebnisse()
-        : ConsoleReporter(OO_None)
-    {
-    }
-
-    void ReportRuns(const std::vector<Run> &Laeufe) override
-    {
-        for (const Run &Lauf : Laeufe) {
-            if (!Lauf.error_occurred && (Lauf.run_type == Run::RT_Iteration || Lauf.aggregate_name == "median")) {
-                Zeiten[Lauf.run_name.function_name] = Lauf.GetAdjustedCPUTime();
-            }
-        }
-        ConsoleReporter::ReportRuns(Laeufe);
-    }
-
-    bool enthaelt(const std::string &Art) const
-    {
-        const auto Erster = Zeiten.lower_bound(Art + "/");
-        return Erster != Zeiten.end() && Erster->first.compare(0, Art.size() + 1, Art + "/") == 0;
-    }
-
-    // NaN for a benchmark the filter left out.
-    double Zeit(const std::string &Art, const std::string &Form, const char *Name) const
-    {
-        const auto Treffer = Zeiten.find(Art + "/" + Form + "/" + Name);
-        return Treffer == Zeiten.end() ? NAN : Treffer->second;
-    }
-
-private:
-    std::map<std::string, double> Zeiten;
-};
-
 // Collects the times of one column and their geometric mean.
 class Spalte
 {
@@ -317,7 +282,8 @@ std::string Kurzform(const char *Text)
 
 void Zeile_Auswertung(const std::string &Name, double Kurvano, double MuParser, double Cpp)
 {
-    std::printf("%-26s %8.1f %9.1f %7.1f %7.2f %7.2f\n", Name.c_str(), Kurvano, MuParser, Cpp, Kurvano / MuParser, Kurvano / Cpp);
+    std::printf("%-26s %8.1f %9.1f %7.1f %7.2f %7.2f\n", Name.c_str(), Kurvano, MuParser, Cpp, Kurvano / MuParser,
+        Kurvano / Cpp);
 }
 
 void Tabelle_Auswertung(const Ergebnisse &Zeiten)
@@ -329,9 +295,9 @@ void Tabelle_Auswertung(const Ergebnisse &Zeiten)
     std::printf("%-26s %8s %9s %7s %7s %7s\n", "formula", "Kurvano", "muParser", "C++", "K/muP", "K/C++");
     Spalte Kurvano, MuParser, Cpp;
     for (const Vergleichsformel &Formel : Formeln) {
-        const double k = Zeiten.Zeit("Auswertung", "Kurvano", Formel.Name);
-        const double m = Zeiten.Zeit("Auswertung", "muParser", Formel.Name);
-        const double c = Zeiten.Zeit("Auswertung", "Cpp", Formel.Name);
+        const double k = Zeiten.Zeit(std::string("Auswertung/Kurvano/") + Formel.Name);
+        const double m = Zeiten.Zeit(std::string("Auswertung/muParser/") + Formel.Name);
+        const double c = Zeiten.Zeit(std::string("Auswertung/Cpp/") + Formel.Name);
         if (std::isnan(k) && std::isnan(m) && std::isnan(c)) {
             continue;
         }
@@ -361,8 +327,8 @@ void Tabelle_Compilieren(const Ergebnisse &Zeiten)
     std::printf("%-26s %8s %9s %7s\n", "formula", "Kurvano", "muParser", " K/muP");
     Spalte Kurvano, MuParser;
     for (const Vergleichsformel &Formel : Formeln) {
-        const double k = Zeiten.Zeit("Compilieren", "Kurvano", Formel.Name);
-        const double m = Zeiten.Zeit("Compilieren", "muParser", Formel.Name);
+        const double k = Zeiten.Zeit(std::string("Compilieren/Kurvano/") + Formel.Name);
+        const double m = Zeiten.Zeit(std::string("Compilieren/muParser/") + Formel.Name);
         if (std::isnan(k) && std::isnan(m)) {
             continue;
         }

@@ -16,19 +16,20 @@ const double PI = std::acos(-1.0);
 const double DegToRad = PI / 180.0;
 const double RadToDeg = 180.0 / PI;
 
-namespace
-{
+namespace {
 struct Funktionsname {
     std::string_view Name;
     char Code;
 };
 
 // Searched in this order; a name matches only as a whole run of letters.
+// clang-format off
 const Funktionsname Namenstabelle[] = {
     {"cos", COS},     {"sin", SIN},     {"tan", TAN},   {"acos", ACOS},   {"asin", ASIN},   {"atan", ATAN},
     {"cosd", COSD},   {"sind", SIND},   {"tand", TAND}, {"acosd", ACOSD}, {"asind", ASIND}, {"atand", ATAND},
     {"ln", LOGN},     {"log", LOGZ},    {"expz", EXPZ}, {"expn", EXPN},
 };
+// clang-format on
 
 // Slots 1 to 254 take tokens; the end mark needs the slot after the last one.
 const int LetzterTokenPlatz = 254;
@@ -57,12 +58,12 @@ const unsigned JedeEbene = 1;
 // a group and the top level end early only before the end mark.
 constexpr std::array<unsigned char, 256> Stoppzeichen_anlegen()
 {
-    std::array<unsigned char, 256> Tabelle{};
+    std::array<unsigned char, 256> Tabelle {};
     Tabelle[static_cast<unsigned char>(ENDE)] = JedeEbene;
-    for (unsigned char c : {'+', '-', ')'}) {
+    for (unsigned char c : { '+', '-', ')' }) {
         Tabelle[c] = 1 << PUNKT_R | 1 << POTENZ_R;
     }
-    for (unsigned char c : {'*', '/', ':'}) {
+    for (unsigned char c : { '*', '/', ':' }) {
         Tabelle[c] = 1 << POTENZ_R;
     }
     return Tabelle;
@@ -248,11 +249,13 @@ double Mathe::Formel_Berechnen()
 double Mathe::Rechnen(double setAkku)
 {
     using Funktion = double (Mathe::*)();
+    // clang-format off
     static constexpr Funktion Funktionen[] = {
         &Mathe::SINUS_DEG, &Mathe::COSINUS_DEG, &Mathe::TANGENS_DEG, &Mathe::ASINUS_DEG, &Mathe::ACOSINUS_DEG, &Mathe::ATANGENS_DEG,
         &Mathe::SINUS,     &Mathe::COSINUS,     &Mathe::TANGENS,     &Mathe::ASINUS,     &Mathe::ACOSINUS,     &Mathe::ATANGENS,
         &Mathe::LOG,       &Mathe::LN,          &Mathe::EXP_Z,       &Mathe::EXP_N,
     };
+    // clang-format on
 
     double Akku = setAkku;
     double Zahl = 0.0;

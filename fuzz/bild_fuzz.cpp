@@ -8,6 +8,7 @@
 // picture without a curve, and a refused formula draws the line of 0.
 
 #include "KdeKurvano.h"
+#include "ausgabezaehler.h"
 
 #include <QApplication>
 #include <QImage>
@@ -21,29 +22,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
-#include <streambuf>
 
 namespace {
-// Swallows std::cout and counts what arrives: the interpreter writes there
-// exactly when a formula is faulty.
-class Ausgabezaehler : public std::streambuf
-{
-public:
-    std::streamsize Zeichen = 0;
-
-protected:
-    int_type overflow(int_type c) override
-    {
-        ++Zeichen;
-        return traits_type::not_eof(c);
-    }
-    std::streamsize xsputn(const char *, std::streamsize n) override
-    {
-        Zeichen += n;
-        return n;
-    }
-};
-
 const QRgb GELB = qRgb(255, 255, 0);
 const QRgb SCHWARZ = qRgb(0, 0, 0);
 

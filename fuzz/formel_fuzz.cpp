@@ -6,6 +6,7 @@
 // sanitizers watch memory and arithmetic; the checks below watch the results.
 
 #include "Formel_I.h"
+#include "ausgabezaehler.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,31 +17,9 @@
 #include <iostream>
 #include <iterator>
 #include <limits>
-#include <streambuf>
 #include <string_view>
 
-namespace
-{
-// Swallows std::cout and counts what arrives: the interpreter writes there
-// exactly when a formula is faulty, on compiling and on every evaluation.
-class Ausgabezaehler : public std::streambuf
-{
-public:
-    std::streamsize Zeichen = 0;
-
-protected:
-    int_type overflow(int_type c) override
-    {
-        ++Zeichen;
-        return traits_type::not_eof(c);
-    }
-    std::streamsize xsputn(const char *, std::streamsize n) override
-    {
-        Zeichen += n;
-        return n;
-    }
-};
-
+namespace {
 Ausgabezaehler Ausgabe;
 
 const double Inf = std::numeric_limits<double>::infinity();
@@ -49,7 +28,22 @@ const double NaN = std::numeric_limits<double>::quiet_NaN();
 // Both views' edges, the poles and branch limits of the functions, and the
 // values a formula cannot expect.
 const double Stellen[] = {
-    0.0, -0.0, 6.4, -6.4, 360.0, -360.0, 90.0, 1.0, -1.0, 0.5, 1e308, -1e308, 5e-324, Inf, -Inf, NaN,
+    0.0,
+    -0.0,
+    6.4,
+    -6.4,
+    360.0,
+    -360.0,
+    90.0,
+    1.0,
+    -1.0,
+    0.5,
+    1e308,
+    -1e308,
+    5e-324,
+    Inf,
+    -Inf,
+    NaN,
 };
 const int AnzahlStellen = static_cast<int>(std::size(Stellen));
 
@@ -149,7 +143,7 @@ void PruefeNormalform(const Mathe &m, const Ergebnis &e)
 // Only sin, cos and tan read the angle mode.
 bool liestWinkelmodus(std::string_view Text)
 {
-    for (const char *Name : {"sin", "cos", "tan"}) {
+    for (const char *Name : { "sin", "cos", "tan" }) {
         if (Text.find(Name) != std::string_view::npos) {
             return true;
         }
