@@ -41,8 +41,6 @@ private Q_SLOTS:
     void voreinstellung_deutsch();
 
 private:
-    QImage Bild(const QString &Formel, bool Bogenmass);
-
     KdeW *w = nullptr;
 };
 
@@ -121,14 +119,6 @@ void BildTest::cleanupTestCase()
     delete w;
 }
 
-QImage BildTest::Bild(const QString &Formel, bool Bogenmass)
-{
-    Eingabe(w)->setText(Formel);
-    Ausgabefang Fang;
-    w->RButton(Bogenmass ? 1 : 2);
-    return Gemalt(w);
-}
-
 void BildTest::bogenmass_gitter_data()
 {
     // clang-format off
@@ -159,7 +149,7 @@ void BildTest::bogenmass_gitter()
     QFETCH(QPoint, Punkt);
     QFETCH(QRgb, Farbe);
     // 6 lies outside the plot area, so no curve covers the grid.
-    const QImage B = Bild(QStringLiteral("6"), true);
+    const QImage B = Bild(w, QStringLiteral("6"), true);
     QCOMPARE(B.pixel(Punkt), Farbe == VG ? Vordergrund(w) : Farbe);
 }
 
@@ -185,7 +175,7 @@ void BildTest::bogenmass_beschriftung()
     QFETCH(int, Zahl);
     QFETCH(QRect, frei);
 
-    const QImage B = Bild(QStringLiteral("6"), true);
+    const QImage B = Bild(w, QStringLiteral("6"), true);
     const QFontMetrics Masse(QFont(QStringLiteral("courier"), 16, QFont::Bold));
     const int Breite = Masse.horizontalAdvance(QLatin1Char('0'));
     const int Hoehe = Masse.ascent();
@@ -232,20 +222,20 @@ void BildTest::gradmass_gitter()
 {
     QFETCH(QPoint, Punkt);
     QFETCH(QRgb, Farbe);
-    const QImage B = Bild(QStringLiteral("300"), false);
+    const QImage B = Bild(w, QStringLiteral("300"), false);
     QCOMPARE(B.pixel(Punkt), Farbe == VG ? Vordergrund(w) : Farbe);
 }
 
 void BildTest::gradmass_ohne_beschriftung()
 {
-    const QImage Grad = Bild(QStringLiteral("300"), false);
+    const QImage Grad = Bild(w, QStringLiteral("300"), false);
     const QRect Oben(1, 45, 848, 32);
     const QRect Links(1, 45, 8, 654);
     QCOMPARE(dunklePunkte(Grad, Oben), 0);
     QCOMPARE(dunklePunkte(Grad, Links), 0);
     // The same places hold the radian view's labels; its frame begins
     // further right, so the row labels reach to column 29.
-    const QImage Bogen = Bild(QStringLiteral("300"), true);
+    const QImage Bogen = Bild(w, QStringLiteral("300"), true);
     QVERIFY(dunklePunkte(Bogen, Oben) > 0);
     QVERIFY(dunklePunkte(Bogen, QRect(1, 45, 28, 654)) > 0);
 }
@@ -283,7 +273,7 @@ void BildTest::kurvenzeilen()
     QFETCH(int, ersteSpalte);
     QFETCH(int, letzteSpalte);
 
-    const QImage B = Bild(Formel, Bogenmass);
+    const QImage B = Bild(w, Formel, Bogenmass);
     QCOMPARE(gelbeZeilen(B), Zeilen);
     if (Zeilen.isEmpty()) {
         return;
@@ -313,7 +303,7 @@ void BildTest::punktform()
 {
     QFETCH(QPoint, Punkt);
     QFETCH(QRgb, Farbe);
-    const QImage B = Bild(QStringLiteral("0"), true);
+    const QImage B = Bild(w, QStringLiteral("0"), true);
     QCOMPARE(B.pixel(Punkt), Farbe);
 }
 
@@ -322,7 +312,7 @@ void BildTest::punktform()
 // to (71, 679), the last ends at (669, 81); row 80 and above only move the pen.
 void BildTest::gerade_x_im_gradmass()
 {
-    const QImage B = Bild(QStringLiteral("x"), false);
+    const QImage B = Bild(w, QStringLiteral("x"), false);
     for (int n = 60; n < 660; ++n) {
         QCOMPARE(B.pixel(n + 10, 740 - n), GELB);
     }
@@ -393,7 +383,7 @@ void BildTest::grenzwerte()
 
     QElapsedTimer Uhr;
     Uhr.start();
-    const QImage B = Bild(Formel, Bogenmass);
+    const QImage B = Bild(w, Formel, Bogenmass);
     QVERIFY2(Uhr.elapsed() < 5000, "drawing stalled");
 
     if (ersteGelbeSpalte < 0) {
@@ -416,9 +406,9 @@ void BildTest::voreinstellung_deutsch()
 {
     const QByteArray Vorher = std::setlocale(LC_ALL, nullptr);
     std::setlocale(LC_ALL, "C");
-    const QImage ImC = Bild(VOREINSTELLUNG, true);
+    const QImage ImC = Bild(w, VOREINSTELLUNG, true);
     const bool Deutsch = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
-    const QImage ImDeutsch = Bild(VOREINSTELLUNG, true);
+    const QImage ImDeutsch = Bild(w, VOREINSTELLUNG, true);
     std::setlocale(LC_ALL, Vorher.constData());
 
     QVERIFY2(Deutsch, "locale de_DE.UTF-8 missing: run tools/install-deps.sh");

@@ -86,6 +86,15 @@ inline QImage Gemalt(KdeW *w)
     return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// The formula drawn in one view, as a click on its radio button draws it.
+inline QImage Bild(KdeW *w, const QString &Formel, bool Bogenmass)
+{
+    Eingabe(w)->setText(Formel);
+    Ausgabefang Fang;
+    w->RButton(Bogenmass ? 1 : 2);
+    return Gemalt(w);
+}
+
 // The graph below the entry and left of the radio buttons, whose look
 // changes as the window gains the focus.
 inline QImage Grafik(const QImage &Bild)

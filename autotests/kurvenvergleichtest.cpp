@@ -24,8 +24,6 @@ private Q_SLOTS:
     void gleiches_Bild();
 
 private:
-    QImage Bild(const QString &Formel, bool Bogenmass);
-
     KdeW *w = nullptr;
 };
 
@@ -134,14 +132,6 @@ void KurvenvergleichTest::cleanupTestCase()
     delete w;
 }
 
-QImage KurvenvergleichTest::Bild(const QString &Formel, bool Bogenmass)
-{
-    Eingabe(w)->setText(Formel);
-    Ausgabefang Fang;
-    w->RButton(Bogenmass ? 1 : 2);
-    return Gemalt(w);
-}
-
 void KurvenvergleichTest::gleiches_Bild_data()
 {
     QTest::addColumn<QString>("Formel");
@@ -190,13 +180,13 @@ void KurvenvergleichTest::gleiches_Bild()
     QFETCH(bool, Kurve);
 
     // 300 lies outside both views' bands: the grid alone.
-    QImage Einfach = Bild(QStringLiteral("300"), Bogenmass);
+    QImage Einfach = Bild(w, QStringLiteral("300"), Bogenmass);
     QCOMPARE(gelbe(Einfach), 0);
     {
         Ausgabefang Fang;
         Bogenmass ? Ellipsen(Einfach, Formel) : Linien(Einfach, Formel);
     }
-    const QImage Neu = Grafik(Bild(Formel, Bogenmass));
+    const QImage Neu = Grafik(Bild(w, Formel, Bogenmass));
     Einfach = Grafik(Einfach);
 
     QCOMPARE(gelbe(Einfach) > 0, Kurve);
