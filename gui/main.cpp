@@ -7,6 +7,7 @@
 #include <KLocalizedString>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 
 #include <csignal>
 
@@ -37,10 +38,15 @@ int main(int argc, char **argv)
     // The texts of KAboutData's own options come from this domain.
     KLocalizedString::setApplicationDomain("kurvano");
 
+    // Bug reports go to the address in the window's caption, not to KDE.
     KAboutData about(QStringLiteral("kurvano"), QStringLiteral("Kurvano"), QStringLiteral(KURVANO_VERSION),
         QStringLiteral("Draws the graph of a formula in x"), KAboutLicense::GPL_V2,
-        QStringLiteral("© 2026 Kurvano developers"));
+        QStringLiteral("© 2026 Kurvano developers"), QString(), QString(), QStringLiteral("kurvano@example.org"));
+    // The sources say GPL-2.0-or-later.
+    about.setLicense(KAboutLicense::GPL_V2, KAboutLicense::OrLaterVersions);
+    about.addAuthor(QStringLiteral("Kurvano developers"), QString(), QStringLiteral("kurvano@example.org"));
     about.setDesktopFileName(QStringLiteral("org.kde.kurvano"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kde.kurvano")));
     KAboutData::setApplicationData(about);
 
     QCommandLineParser parser;
