@@ -9,8 +9,9 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-tools/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Only what running needs: the tests' tools stay out, and so do the tests.
+tools/install-deps.sh lauf
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
 cmake --build build
 
 if [ -n "${DISPLAY:-}" ]; then
@@ -26,7 +27,11 @@ aufraeumen() {
     [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
     rm -rf "$ARBEIT"
 }
+# A signal would end the shell without its EXIT trap.
 trap aufraeumen EXIT
+trap 'aufraeumen; exit 129' HUP
+trap 'aufraeumen; exit 130' INT
+trap 'aufraeumen; exit 143' TERM
 
 echo "No display: running Kurvano on a virtual X server (Xvfb)"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ARBEIT/anzeige" 2>"$ARBEIT/xvfb.log" &
