@@ -14,8 +14,9 @@
 
 namespace {
 // A shown main window like KdeW that paints only what the painter needs of
-// Qt in any case: begin and end, and on request the labels' 26 two-character
-// texts in their font, whose layout Qt makes on the heap.
+// Qt in any case: begin and end, the clip of the curve to its frame, and on
+// request the labels' 26 two-character texts in their font, whose layout Qt
+// makes on the heap.
 class Leerbild : public KMainWindow
 {
 public:
@@ -37,6 +38,8 @@ protected:
                 Maler.drawText(5, 85 + 20 * i, Zahlen[i % 13]);
             }
         }
+        Maler.setClipRect(QRect(30, 80, 640, 600));
+        Maler.setClipping(false);
         Maler.end();
     }
 

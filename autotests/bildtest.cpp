@@ -245,7 +245,8 @@ void BildTest::gradmass_ohne_beschriftung()
 }
 
 // Which rows the curve of a constant reaches, and across which columns;
-// only rows 81 to 679 are drawn in.
+// only rows 81 to 679 are drawn in, and nothing of the curve passes the
+// frame: the dots of the lowest row and the last column are cut there.
 void BildTest::kurvenzeilen_data()
 {
     QTest::addColumn<QString>("Formel");
@@ -254,19 +255,19 @@ void BildTest::kurvenzeilen_data()
     QTest::addColumn<int>("ersteSpalte");
     QTest::addColumn<int>("letzteSpalte");
 
-    QTest::newRow("RAD 0") << "0" << true << QList<int> { 380, 381, 382 } << 30 << 671;
-    QTest::newRow("RAD 5.99") << "5.99" << true << QList<int> { 81, 82, 83 } << 30 << 671;
+    QTest::newRow("RAD 0") << "0" << true << QList<int> { 380, 381, 382 } << 30 << 669;
+    QTest::newRow("RAD 5.99") << "5.99" << true << QList<int> { 81, 82, 83 } << 30 << 669;
     QTest::newRow("RAD 6") << "6" << true << QList<int> {} << 0 << 0;
-    QTest::newRow("RAD -5.99") << "-5.99" << true << QList<int> { 679, 680, 681 } << 30 << 671;
+    QTest::newRow("RAD -5.99") << "-5.99" << true << QList<int> { 679 } << 31 << 669;
     QTest::newRow("RAD -6") << "-6" << true << QList<int> {} << 0 << 0;
-    QTest::newRow("RAD fehlerhaft") << "foo(x)" << true << QList<int> { 380, 381, 382 } << 30 << 671;
-    QTest::newRow("DEG 0") << "0" << false << QList<int> { 380 } << 10 << 730;
-    QTest::newRow("DEG 299") << "299" << false << QList<int> { 81 } << 10 << 730;
+    QTest::newRow("RAD fehlerhaft") << "foo(x)" << true << QList<int> { 380, 381, 382 } << 30 << 669;
+    QTest::newRow("DEG 0") << "0" << false << QList<int> { 380 } << 10 << 729;
+    QTest::newRow("DEG 299") << "299" << false << QList<int> { 81 } << 10 << 729;
     QTest::newRow("DEG 300") << "300" << false << QList<int> {} << 0 << 0;
-    QTest::newRow("DEG -299") << "-299" << false << QList<int> { 679 } << 10 << 730;
+    QTest::newRow("DEG -299") << "-299" << false << QList<int> { 679 } << 10 << 729;
     QTest::newRow("DEG -300") << "-300" << false << QList<int> {} << 0 << 0;
-    QTest::newRow("DEG fehlerhaft") << "foo(x)" << false << QList<int> { 380 } << 10 << 730;
-    QTest::newRow("DEG sin zwischen -1 und 1") << "sin(x)" << false << QList<int> { 379, 380, 381 } << 10 << 730;
+    QTest::newRow("DEG fehlerhaft") << "foo(x)" << false << QList<int> { 380 } << 10 << 729;
+    QTest::newRow("DEG sin zwischen -1 und 1") << "sin(x)" << false << QList<int> { 379, 380, 381 } << 10 << 729;
 }
 
 void BildTest::kurvenzeilen()
@@ -291,13 +292,14 @@ void BildTest::kurvenzeilen()
 
 // A dot covers the 3 x 3 pixels right and down from its sample point: yellow
 // edge centres, a black centre, corners left as they were. Seen at the ends
-// of the formula 0, whose first dot stands at (30, 380), its last at (669, 380).
+// of the formula 0, whose first dot stands at (30, 380), its last at
+// (669, 380), of which only the left edge lies inside the frame.
 void BildTest::punktform_data()
 {
     // clang-format off
     addPixelZeilen({
         {{30, 381}, GELB}, {{30, 380}, BLAU}, {{30, 382}, BLAU}, {{31, 380}, GELB}, {{31, 382}, GELB},
-        {{670, 380}, GELB}, {{669, 381}, GELB}, {{670, 381}, SCHWARZ}, {{671, 381}, GELB}, {{670, 382}, GELB},
+        {{669, 381}, GELB}, {{670, 380}, BLAU}, {{670, 381}, BLAU}, {{671, 381}, HG}, {{670, 382}, HG},
         {{671, 380}, HG}, {{671, 382}, HG}, {{672, 381}, HG}, {{670, 383}, HG}, {{670, 379}, BLAU},
     });
     // clang-format on
@@ -314,13 +316,15 @@ void BildTest::punktform()
 // The formula x reaches row 380 - (n - 360) at column n + 10. Counters 0 to
 // 60 lie at rows 740 to 680, outside; the first segment runs from (70, 680)
 // to (71, 679), the last ends at (669, 81); row 80 and above only move the pen.
+// The frame cuts the first segment's start.
 void BildTest::gerade_x_im_gradmass()
 {
     const QImage B = Bild(w, QStringLiteral("x"), false);
-    for (int n = 60; n < 660; ++n) {
+    QVERIFY(B.pixel(70, 680) != GELB);
+    for (int n = 61; n < 660; ++n) {
         QCOMPARE(B.pixel(n + 10, 740 - n), GELB);
     }
-    QCOMPARE(gelbePunkte(B, B.rect()), 600);
+    QCOMPARE(gelbePunkte(B, B.rect()), 599);
 }
 
 // A faulty formula: one message from the compile, one refusal per sample.
@@ -356,8 +360,10 @@ void BildTest::grenzwerte_data()
 
     // ln 1 = 0 at column 350 + 50 = 400; ln of x <= 0 is drawn nowhere.
     QTest::newRow("RAD ln(x)") << "ln(x)" << true << 350 << Punkte { { 401, 380 } } << Punkte {};
-    // ln 360 = 5.9 at column 730, row 375.
-    QTest::newRow("DEG ln(x)") << "ln(x)" << false << 370 << Punkte { { 730, 375 }, { 372, 380 } } << Punkte {};
+    // ln 359 = 5.9 at column 729, row 375; the segment on to ln 360 in
+    // column 730 lies outside the frame.
+    QTest::newRow("DEG ln(x)") << "ln(x)" << false << 370 << Punkte { { 729, 375 }, { 372, 380 } }
+                               << Punkte { { 730, 375 } };
     QTest::newRow("RAD 1/(x-x)") << "1/(x-x)" << true << -1 << Punkte {} << Punkte {};
     QTest::newRow("DEG 1/(x-x)") << "1/(x-x)" << false << -1 << Punkte {} << Punkte {};
     QTest::newRow("RAD expn(1000)") << "expn(1000)" << true << -1 << Punkte {} << Punkte {};
@@ -365,16 +371,16 @@ void BildTest::grenzwerte_data()
     QTest::newRow("DEG -expn(1000)") << "-expn(1000)" << false << -1 << Punkte {} << Punkte {};
     // tan 90 and tan -90 leave int. The segments from there to tan 91 (row
     // 437, column 461) and tan -89 (row 437, column 281) come from the far
-    // rows, straight down or up to the window's edge.
+    // rows, straight down or up, and end at the frame's edge.
     QTest::newRow("DEG tan(x)") << "tan(x)" << false << 10
-                                << Punkte { { 461, 60 }, { 461, 300 }, { 461, 437 }, { 281, 438 }, { 281, 600 },
-                                       { 281, 698 } }
-                                << Punkte { { 460, 60 }, { 460, 300 }, { 461, 438 }, { 282, 600 } };
+                                << Punkte { { 461, 80 }, { 461, 300 }, { 461, 437 }, { 281, 438 }, { 281, 600 },
+                                       { 281, 679 } }
+                                << Punkte { { 461, 79 }, { 460, 300 }, { 461, 438 }, { 282, 600 }, { 281, 680 } };
     // Only 0 at column 370 lies in the band; the segment to it comes up from
     // row 10^12 + 380, which the raster engine draws in the column it starts in.
     QTest::newRow("DEG x*10^12") << "x*1000000000000" << false << 369
-                                 << Punkte { { 369, 381 }, { 369, 698 }, { 370, 380 } }
-                                 << Punkte { { 368, 500 }, { 370, 500 }, { 369, 379 } };
+                                 << Punkte { { 369, 381 }, { 369, 679 }, { 370, 380 } }
+                                 << Punkte { { 368, 500 }, { 370, 500 }, { 369, 379 }, { 369, 680 } };
 }
 
 void BildTest::grenzwerte()

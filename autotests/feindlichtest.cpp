@@ -16,17 +16,17 @@ namespace {
 // Above row 50 stand the entry, with the formula's text, and the buttons.
 const int ERSTE_ZEILE = 50;
 
-// Where the curve of a view may colour pixels, and in which colours. A
-// radian dot is yellow with a black centre and covers the 3 x 3 pixels from
-// its sample point, which lies in columns 30 to 669 and rows 81 to 679. A
-// degree segment lies in columns 10 to 730 and may come from a far row.
+// Where the curve of a view may colour pixels, and in which colours: inside
+// its frame, borders included. A radian dot is yellow with a black centre
+// and covers the 3 x 3 pixels from its sample point, which lies in rows 81
+// to 679. A degree segment may come from a far row down to the frame.
 struct Kurvenbereich {
     QRect Bereich;
     QList<QRgb> Farben;
 };
 
-const Kurvenbereich BOGENKURVE { QRect(QPoint(30, 81), QPoint(671, 681)), { GELB, SCHWARZ } };
-const Kurvenbereich GRADKURVE { QRect(QPoint(10, ERSTE_ZEILE), QPoint(730, BILD_HOEHE - 1)), { GELB } };
+const Kurvenbereich BOGENKURVE { QRect(QPoint(30, 81), QPoint(669, 679)), { GELB, SCHWARZ } };
+const Kurvenbereich GRADKURVE { QRect(QPoint(10, 80), QPoint(729, 679)), { GELB } };
 
 // The characters the formula language has; any other one is refused.
 const QByteArray SPRACHE = QByteArrayLiteral(" .,+-*/:^()|0123456789xXyY");
@@ -157,7 +157,7 @@ QImage FeindlichTest::Bild(const QString &Formel, bool Bogenmass, bool *fehlerha
     if (fehlerhaft) {
         *fehlerhaft = Fang.Anzahl("\nEs sind ") > 0;
     }
-    return Bildschirm(w);
+    return ohneInfofeld(w, Bildschirm(w));
 }
 
 // Shared by the tables of addSpalten.

@@ -7,10 +7,12 @@
 #ifndef FENSTERHILFE_H
 #define FENSTERHILFE_H
 
+#include "Infofeld.h"
 #include "KdeKurvano.h"
 
 #include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -93,6 +95,19 @@ inline QImage Bild(KdeW *w, const QString &Formel, bool Bogenmass)
     Ausgabefang Fang;
     w->RButton(Bogenmass ? 1 : 2);
     return Gemalt(w);
+}
+
+inline Infofeld *Info(KdeW *w)
+{
+    return w->findChild<Infofeld *>();
+}
+
+// The picture with the info area blotted out: its texts follow the faults of
+// the formula and the pointer, not the graph.
+inline QImage ohneInfofeld(KdeW *w, QImage Bild)
+{
+    QPainter(&Bild).fillRect(Info(w)->geometry(), Qt::magenta);
+    return Bild;
 }
 
 // The graph below the entry and left of the radio buttons, whose look

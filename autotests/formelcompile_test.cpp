@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -23,6 +24,28 @@ const std::string ZuTief = "\nKlammerung zu tief verschachtelt  ";
 std::string Verweigert(int Fehler)
 {
     return "\nEs sind " + std::to_string(Fehler) + " aufgtreten es kann keine Berechnug durchgef\xFChrt werden!\n";
+}
+
+// What the interpreter keeps of its messages: their number, and the first
+// texts, each without "\n" and "  " and cut to the room it has.
+void Texte_wie_Meldungen(const Mathe &m, const std::string &Meldungen)
+{
+    std::vector<std::string> Texte;
+    for (std::size_t Anfang = Meldungen.find('\n'); Anfang != std::string::npos;) {
+        const std::size_t Ende = Meldungen.find('\n', Anfang + 1);
+        const std::string Meldung = Meldungen.substr(Anfang + 1, Ende - Anfang - 1);
+        ASSERT_EQ(Meldung.substr(Meldung.size() - 2), "  ");
+        Texte.push_back(Meldung.substr(0, std::min(Meldung.size() - 2, std::size_t(Mathe::FEHLERTEXT_PLATZ - 1))));
+        Anfang = Ende;
+    }
+    EXPECT_EQ(m.Fehleranzahl(), static_cast<int>(Texte.size())) << Meldungen;
+    int Nr = 0;
+    for (; m.Fehlertext(Nr) != nullptr; ++Nr) {
+        ASSERT_LT(Nr, static_cast<int>(Texte.size()));
+        EXPECT_EQ(m.Fehlertext(Nr), Texte[Nr]);
+    }
+    EXPECT_EQ(Nr, std::min(static_cast<int>(Texte.size()), Mathe::MAX_FEHLERTEXTE));
+    EXPECT_EQ(m.Fehlertext(-1), nullptr);
 }
 
 struct Uebersetzung {
@@ -75,6 +98,7 @@ TEST(Uebersetzen, CompiledForm)
         EXPECT_EQ(MatheEinblick::Fehler(m), u.Fehler) << u.Formel;
         EXPECT_EQ(std::string(m.Formel), u.Normalform) << u.Formel;
         EXPECT_EQ(Ausgabe.Ausgabe(), u.Meldungen) << u.Formel;
+        Texte_wie_Meldungen(m, u.Meldungen);
         for (const auto &[Platz, Wert] : u.Zahlen) {
             EXPECT_EQ(MatheEinblick::Zahlenwert(m, Platz), Wert) << u.Formel << " slot " << Platz;
         }
@@ -90,6 +114,7 @@ TEST(Uebersetzen, RecompileClearsEverything)
     Uebersetzen(m, "x");
     EXPECT_EQ(MatheEinblick::Befehle(m), "x|");
     EXPECT_EQ(MatheEinblick::Fehler(m), 0);
+    EXPECT_EQ(m.Fehlertext(0), nullptr);
     EXPECT_EQ(MatheEinblick::Zahlenwert(m, 3), 0.0);
     m.x = 7;
     EXPECT_EQ(m.Formel_Berechnen(), 7);
@@ -175,6 +200,7 @@ TEST(Uebersetzen, Limits)
         Uebersetzen(m, g.Formel);
         EXPECT_EQ(MatheEinblick::Fehler(m), g.Fehler) << g.Formel;
         EXPECT_EQ(Ausgabe.Ausgabe(), g.Meldungen) << g.Formel;
+        Texte_wie_Meldungen(m, g.Meldungen);
         EXPECT_LE(MatheEinblick::Anzahl_FTeile(m), 255) << g.Formel;
         EXPECT_EQ(MatheEinblick::Befehle(m).back(), ENDE) << g.Formel;
         m.x = 3;

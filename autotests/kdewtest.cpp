@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Kurvano developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-// The graph window's controls, its start state and its slots.
+// The graph window's controls, its start state, its slots, the info area
+// and the keyboard.
 
 #include "fensterhilfe.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -37,6 +40,13 @@ private Q_SLOTS:
     void laenge();
     void zeichensatz_data();
     void zeichensatz();
+    void fehleranzeige_data();
+    void fehleranzeige();
+    void zeiger_data();
+    void zeiger();
+    void fokus_data();
+    void fokus();
+    void beenden();
 
 private:
     QWidget *Steuerelement(const QByteArray &Klasse, const QString &Text) const;
@@ -342,6 +352,203 @@ void KdeWTest::zeichensatz()
 
     QCOMPARE(QByteArray(Formelinterpreter.Formel), Formel);
     QCOMPARE(Fang.Anzahl("Befehl nicht bekannt: "), Meldungen);
+}
+
+namespace {
+// Counts the paint events of the widgets it watches.
+class Malzaehler : public QObject
+{
+public:
+    int Anzahl = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *Ereignis) override
+    {
+        Anzahl += Ereignis->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+int Pixel_in_Farbe(const QImage &Bild, QRgb Farbe)
+{
+    int n = 0;
+    for (int y = 0; y < Bild.height(); ++y) {
+        for (int x = 0; x < Bild.width(); ++x) {
+            n += Bild.pixel(x, y) == Farbe;
+        }
+    }
+    return n;
+}
+}
+
+// A faulty formula shows in red in the entry, and its messages in the info
+// area, until a sound one is drawn; standard output gets what it always got.
+void KdeWTest::fehleranzeige_data()
+{
+    QTest::addColumn<QString>("Formel");
+    QTest::addColumn<QString>("Bericht");
+    QTest::addColumn<int>("Meldungen");
+
+    QTest::newRow("Vorgabe") << VOREINSTELLUNG << "" << 0;
+    QTest::newRow("sin x") << "sin x"
+                           << "Befehl nicht bekannt: sinx\nLeerzeichen entfallen: aus „sin x“ wird „sinx“." << 1;
+    QTest::newRow("asinx") << "asinx+1"
+                           << "Befehl nicht bekannt: asinx\nLeerzeichen entfallen: aus „asin x“ wird „asinx“." << 1;
+    QTest::newRow("sincos") << "SinCos(x)"
+                            << "Befehl nicht bekannt: sincos\nLeerzeichen entfallen: aus „sin cos“ wird „sincos“." << 1;
+    QTest::newRow("cosh: kein Hinweis") << "cosh(x)"
+                                        << "Befehl nicht bekannt: cosh" << 1;
+    QTest::newRow("e^x") << "e^x"
+                         << "Befehl nicht bekannt: e" << 1;
+    QTest::newRow("x²") << "x²"
+                        << "Befehl nicht bekannt: ²" << 1;
+    QTest::newRow("f(x)=x^2") << "f(x)=x^2"
+                              << "Befehl nicht bekannt: f\n\nBefehl nicht bekannt: =" << 2;
+    QStringList Acht;
+    for (const char *Name : { "a", "b", "c", "d", "e", "f", "g", "h" }) {
+        Acht << QStringLiteral("Befehl nicht bekannt: ") + QLatin1String(Name);
+    }
+    QTest::newRow("neun Namen") << "a+b+c+d+e+f+g+h+i"
+                                << Acht.join(QStringLiteral("\n\n")) + QStringLiteral("\n\n… und 1 weitere") << 9;
+}
+
+void KdeWTest::fehleranzeige()
+{
+    QFETCH(QString, Formel);
+    QFETCH(QString, Bericht);
+    QFETCH(int, Meldungen);
+
+    const QRect Infoflaeche = Info(w)->geometry();
+    Eingabe(w)->setText(Formel);
+    {
+        Ausgabefang Fang;
+        w->Zeichnen();
+        QCOMPARE(Fang.Anzahl("\nBefehl nicht bekannt: "), Meldungen);
+    }
+    QCOMPARE(Info(w)->Fehlerzeilen(), Bericht);
+    const bool fehlerhaft = !Bericht.isEmpty();
+    const QImage Bild = Gemalt(w);
+    QCOMPARE(Pixel_in_Farbe(Bild.copy(Eingabe(w)->geometry()), Fehlerfarbe) > 0, fehlerhaft);
+    QCOMPARE(Pixel_in_Farbe(Bild.copy(Infoflaeche), Fehlerfarbe) > 0, fehlerhaft);
+
+    // A sound formula takes both away; the info area is the bare background.
+    Eingabe(w)->setText(QStringLiteral("x"));
+    w->Zeichnen();
+    QCOMPARE(Info(w)->Fehlerzeilen(), QString());
+    const QImage Danach = Gemalt(w);
+    QCOMPARE(Pixel_in_Farbe(Danach.copy(Eingabe(w)->geometry()), Fehlerfarbe), 0);
+    QCOMPARE(Pixel_in_Farbe(Danach.copy(Infoflaeche), Hintergrundfarbe), Infoflaeche.width() * Infoflaeche.height());
+}
+
+// The value under the pointer, on the view's own scale, for the formula that
+// is drawn: the entry's text changed afterwards does not count.
+void KdeWTest::zeiger_data()
+{
+    QTest::addColumn<QString>("Formel");
+    QTest::addColumn<bool>("Bogenmass");
+    QTest::addColumn<QPoint>("Stelle");
+    QTest::addColumn<QString>("Anzeige");
+
+    QTest::newRow("RAD sin") << "sin(x)" << true << QPoint(412, 300) << "x = 1.24\ny = 0.946";
+    QTest::newRow("RAD Ecke links oben") << "x*x*x" << true << QPoint(30, 80) << "x = -6.4\ny = -262";
+    QTest::newRow("RAD Ecke rechts unten") << "x" << true << QPoint(669, 679) << "x = 6.38\ny = 6.38";
+    QTest::newRow("RAD 0") << "x^2" << true << QPoint(350, 500) << "x = 0\ny = 0";
+    QTest::newRow("RAD klein") << "x/1000000" << true << QPoint(351, 500) << "x = 0.02\ny = 2e-08";
+    QTest::newRow("RAD NaN") << "ln(x)" << true << QPoint(300, 300) << "x = -1\ny = —";
+    QTest::newRow("RAD unendlich") << "expn(1000)" << true << QPoint(400, 300) << "x = 1\ny = —";
+    QTest::newRow("RAD fehlerhaft") << "foo" << true << QPoint(400, 300) << "x = 1\ny = —";
+    QTest::newRow("RAD links vom Rahmen") << "x" << true << QPoint(29, 300) << "";
+    QTest::newRow("RAD rechts vom Rahmen") << "x" << true << QPoint(670, 300) << "";
+    QTest::newRow("RAD über dem Rahmen") << "x" << true << QPoint(400, 79) << "";
+    QTest::newRow("RAD unter dem Rahmen") << "x" << true << QPoint(400, 680) << "";
+    QTest::newRow("DEG sin") << "sin(x)" << false << QPoint(460, 300) << "x = 90\ny = 1";
+    QTest::newRow("DEG links") << "x*2" << false << QPoint(10, 300) << "x = -360\ny = -720";
+    QTest::newRow("DEG rechts") << "x+0.5" << false << QPoint(729, 300) << "x = 359\ny = 360";
+    QTest::newRow("DEG rechts vom Rahmen") << "x" << false << QPoint(730, 300) << "";
+    QTest::newRow("DEG fehlerhaft") << "sin x" << false << QPoint(370, 300) << "x = 0\ny = —";
+}
+
+void KdeWTest::zeiger()
+{
+    QFETCH(QString, Formel);
+    QFETCH(bool, Bogenmass);
+    QFETCH(QPoint, Stelle);
+    QFETCH(QString, Anzeige);
+
+    Eingabe(w)->setText(Formel);
+    w->RButton(Bogenmass ? 1 : 2);
+    Eingabe(w)->setText(QStringLiteral("x*1000"));
+    QTest::qWait(50);
+    Malzaehler Fenstermalen;
+    Malzaehler Infomalen;
+    w->installEventFilter(&Fenstermalen);
+    Info(w)->installEventFilter(&Infomalen);
+
+    Ausgabefang Fang;
+    QMouseEvent Bewegung(QEvent::MouseMove, Stelle, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &Bewegung);
+    QCOMPARE(Info(w)->Zeigerzeilen(), Anzeige);
+    QTest::qWait(50);
+    QCOMPARE(Infomalen.Anzahl > 0, !Anzeige.isEmpty());
+
+    // Leaving the window takes the lines away.
+    QEvent Verlassen(QEvent::Leave);
+    QApplication::sendEvent(w, &Verlassen);
+    QCOMPARE(Info(w)->Zeigerzeilen(), QString());
+    QTest::qWait(50);
+
+    // Only the info area was painted, and nothing was refused on standard
+    // output, where a faulty formula's evaluation would write.
+    QCOMPARE(Fenstermalen.Anzahl, 0);
+    QCOMPARE(Fang.Anzahl("\nEs sind "), 0);
+    w->removeEventFilter(&Fenstermalen);
+}
+
+// A click on a button leaves the keyboard in the entry: what is typed next,
+// and Return, draw it. Tab still reaches the buttons.
+void KdeWTest::fokus_data()
+{
+    QTest::addColumn<QByteArray>("Klasse");
+    QTest::addColumn<QString>("Knopf");
+    QTest::addColumn<bool>("Bogenmass");
+
+    QTest::newRow("Zeichnen") << QByteArray("QPushButton") << QStringLiteral("Zeichnen") << true;
+    QTest::newRow("Löschen") << QByteArray("QPushButton") << QStringLiteral("Löschen") << true;
+    QTest::newRow("RAD") << QByteArray("QRadioButton") << QStringLiteral("RAD") << true;
+    QTest::newRow("DEG") << QByteArray("QRadioButton") << QStringLiteral("DEG") << false;
+}
+
+void KdeWTest::fokus()
+{
+    QFETCH(QByteArray, Klasse);
+    QFETCH(QString, Knopf);
+    QFETCH(bool, Bogenmass);
+
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QWidget *Element = Steuerelement(Klasse, Knopf);
+    QTest::mouseClick(Element, Qt::LeftButton, {}, QPoint(8, Element->height() / 2));
+    QCOMPARE(QApplication::focusWidget(), Eingabe(w));
+
+    QWidget *Tastatur = QApplication::focusWidget();
+    QTest::keyClick(Tastatur, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(Tastatur, QStringLiteral("x/3"));
+    QTest::keyClick(Tastatur, Qt::Key_Return);
+    QCOMPARE(Formelinterpreter.Formel, "x/3");
+    QCOMPARE(Formelinterpreter.statusRAD(), Bogenmass);
+
+    QTest::keyClick(Tastatur, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Steuerelement("QPushButton", QStringLiteral("Zeichnen")));
+}
+
+// Ctrl+Q closes the window, as in every KDE program, with no menu bar.
+void KdeWTest::beenden()
+{
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(w->findChild<QMenuBar *>(), nullptr);
+    QTest::keyClick(w, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!w->isVisible());
 }
 
 QTEST_MAIN(KdeWTest)

@@ -3,7 +3,9 @@
 
 // The window's curve against the plain drawing, pixel for pixel: one 3 x 3
 // ellipse per sample in the radian view, one line per segment in the degree
-// view, each painted in sample order over the window's own empty grid.
+// view, each painted in sample order over the window's own empty grid. The
+// window keeps the curve in its frame: inside, borders included, every pixel
+// is the plain drawing's; outside, the empty grid's.
 
 #include "fensterhilfe.h"
 
@@ -137,39 +139,46 @@ void KurvenvergleichTest::gleiches_Bild_data()
     QTest::addColumn<QString>("Formel");
     QTest::addColumn<bool>("Bogenmass");
     QTest::addColumn<bool>("Kurve");
+    QTest::addColumn<bool>("hinaus");
 
-    // Formula, and whether it draws in the radian and in the degree view.
+    // Formula; whether it draws in the radian and in the degree view; and
+    // whether the plain drawing passes the frame there.
     const struct {
         const char *Formel;
         bool Bogenmass;
         bool Gradmass;
+        bool BogenHinaus;
+        bool GradHinaus;
     } Formeln[] = {
-        { "sin(X)+x^2*0.1", true, true },
-        { "0", true, true },
-        { "x", true, true },
-        { "sin(x)*3", true, true },
-        { "tan(x)", true, true },
-        { "50*x", true, true },
-        { "expn(x)", true, true },
-        { "sin(x*100)*5", true, true },
-        { "sin(x*1000)*4", true, true },
-        { "sin(x)*250", true, true },
-        { "ln(x)", true, true },
-        { "1/(x-x)", false, false },
-        { "expn(1000)", false, false },
-        { "foo", true, true },
-        { "5.99", true, true },
-        { "6", false, true },
-        { "-5.99", true, true },
-        { "-6", false, true },
-        { "299", false, true },
-        { "300", false, false },
-        { "-299", false, true },
-        { "-300", false, false },
+        { "sin(X)+x^2*0.1", true, true, true, true },
+        { "0", true, true, true, true },
+        { "x", true, true, true, true },
+        { "sin(x)*3", true, true, true, true },
+        { "tan(x)", true, true, true, true },
+        { "x^2", true, true, false, true },
+        { "100*ln(x)", true, true, true, true },
+        { "1000/x", false, true, false, true },
+        { "50*x", true, true, true, true },
+        { "expn(x)", true, true, false, false },
+        { "sin(x*100)*5", true, true, true, true },
+        { "sin(x*1000)*4", true, true, true, true },
+        { "sin(x)*250", true, true, true, true },
+        { "ln(x)", true, true, true, true },
+        { "1/(x-x)", false, false, false, false },
+        { "expn(1000)", false, false, false, false },
+        { "foo", true, true, true, true },
+        { "5.99", true, true, true, true },
+        { "6", false, true, false, true },
+        { "-5.99", true, true, true, true },
+        { "-6", false, true, false, true },
+        { "299", false, true, false, true },
+        { "300", false, false, false, false },
+        { "-299", false, true, false, true },
+        { "-300", false, false, false, false },
     };
     for (const auto &F : Formeln) {
-        QTest::addRow("RAD %s", F.Formel) << QString::fromLatin1(F.Formel) << true << F.Bogenmass;
-        QTest::addRow("DEG %s", F.Formel) << QString::fromLatin1(F.Formel) << false << F.Gradmass;
+        QTest::addRow("RAD %s", F.Formel) << QString::fromLatin1(F.Formel) << true << F.Bogenmass << F.BogenHinaus;
+        QTest::addRow("DEG %s", F.Formel) << QString::fromLatin1(F.Formel) << false << F.Gradmass << F.GradHinaus;
     }
 }
 
@@ -178,19 +187,26 @@ void KurvenvergleichTest::gleiches_Bild()
     QFETCH(QString, Formel);
     QFETCH(bool, Bogenmass);
     QFETCH(bool, Kurve);
+    QFETCH(bool, hinaus);
 
     // 300 lies outside both views' bands: the grid alone.
-    QImage Einfach = Bild(w, QStringLiteral("300"), Bogenmass);
-    QCOMPARE(gelbe(Einfach), 0);
+    const QImage Leer = Bild(w, QStringLiteral("300"), Bogenmass);
+    QCOMPARE(gelbe(Leer), 0);
+    QImage Einfach = Leer;
     {
         Ausgabefang Fang;
         Bogenmass ? Ellipsen(Einfach, Formel) : Linien(Einfach, Formel);
     }
+    // The frame's outline on columns 30 to 669 or 10 to 729, rows 80 to 679.
+    const QRect Feld = Bogenmass ? QRect(30, 80, 640, 600) : QRect(10, 80, 720, 600);
+    QImage Erwartet = Leer;
+    QPainter(&Erwartet).drawImage(Feld.topLeft(), Einfach.copy(Feld));
     const QImage Neu = Grafik(Bild(w, Formel, Bogenmass));
-    Einfach = Grafik(Einfach);
 
     QCOMPARE(gelbe(Einfach) > 0, Kurve);
-    QVERIFY2(Neu == Einfach, qPrintable(ersterUnterschied(Neu, Einfach)));
+    QCOMPARE(gelbe(Einfach) > gelbe(Erwartet), hinaus);
+    Erwartet = Grafik(Erwartet);
+    QVERIFY2(Neu == Erwartet, qPrintable(ersterUnterschied(Neu, Erwartet)));
 }
 
 QTEST_MAIN(KurvenvergleichTest)

@@ -3,8 +3,10 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 #
 # Runs kurvano on a real X server: types a formula and Return, clicks "DEG",
-# checks pixels of screenshots, closes the window as a window manager would
-# and expects exit status 0. The standard output kurvano gets:
+# types on without a click on the entry, draws a faulty formula, checks
+# pixels of screenshots, ends kurvano and expects exit status 0: with Ctrl+Q
+# for datei, by closing the window as a window manager would for the others.
+# The standard output kurvano gets:
 #   datei  a file; the formula is 0*x
 #   rohr   a pipe whose reader ends after the first byte (kurvano | head -c 1)
 #   zu     a closed descriptor 1 (kurvano >&-)
@@ -82,6 +84,11 @@ pixel() {
         tail -n 1 | grep -o '#[0-9A-F]\{6\}'
 }
 
+# Whether the rectangle x y w h holds a pixel of the colour.
+hat_farbe() {
+    convert "$ARBEIT/bild.png" -crop "$3x$4+$(($1 + 50))+$(($2 + 1))" -depth 8 txt:- | grep -q "$5"
+}
+
 # Waits until pixel (x, y) has the colour, at most 10 seconds.
 warte_auf() {
     for _ in $(seq 100); do
@@ -100,8 +107,9 @@ xdotool windowfocus --sync "$FENSTER"
 xdotool key --window "$FENSTER" ctrl+a
 xdotool type --window "$FENSTER" --delay 20 "$FORMEL"
 xdotool key --window "$FENSTER" Return
-# The black centre of the last dot on row 380; the preset has the axis there.
-warte_auf 670 381 "#000000"
+# The left edge of the last dot on row 380, whose rest the frame cuts off;
+# the preset has the axis there.
+warte_auf 669 381 "#FFFF00"
 if [ "$ART" = rohr ]; then
     timeout 10 sh -c "while kill -0 $LESER 2>/dev/null; do sleep 0.1; done" || fehler "the reader did not end"
     LESER=""
@@ -109,16 +117,38 @@ if [ "$ART" = rohr ]; then
 fi
 
 # The degree view, whose messages come after the reader has gone: frame
-# from column 10, the line on row 380 from column 10 to 730.
+# from column 10, the line on row 380 from column 10 to the frame's edge at
+# 729, where the grid line goes on.
 xdotool mousemove "$((50 + 735 + 5 + 8))" "$((1 + 80 + 40 + 15))" click 1
 warte_auf 10 200 "#0000FF"
-for probe in "30 200 #000000" "10 380 #FFFF00" "370 380 #FFFF00" "730 380 #FFFF00" "731 380 #C8C8D2" \
+for probe in "30 200 #000000" "10 380 #FFFF00" "370 380 #FFFF00" "729 380 #FFFF00" "730 380 #0000FF" "731 380 #C8C8D2" \
     "200 379 #0000FF" "200 381 #0000FF" "370 379 #0000FF" "200 180 #0000FF" "369 300 #0000FF"; do
     set -- $probe
     [ "$(pixel "$1" "$2")" = "$3" ] || fehler "pixel ($1, $2) is $(pixel "$1" "$2"), not $3"
 done
 
-"$SCHLIESSEN" "$FENSTER"
+# The click left the keyboard in the entry: the formula x, typed now, is
+# drawn, in the degree view the line from (71, 679) up to (669, 81).
+xdotool key --window "$FENSTER" ctrl+a
+xdotool type --window "$FENSTER" --delay 20 "x"
+xdotool key --window "$FENSTER" Return
+warte_auf 410 340 "#FFFF00"
+
+# A faulty formula draws the line of 0 and turns the entry's text red.
+hat_farbe 5 10 560 30 "#C80000" && fehler "red text in the entry before a fault"
+xdotool key --window "$FENSTER" ctrl+a
+xdotool type --window "$FENSTER" --delay 20 "sin x"
+xdotool key --window "$FENSTER" Return
+warte_auf 200 380 "#FFFF00"
+hat_farbe 5 10 560 30 "#C80000" || fehler "no red text in the entry"
+hat_farbe 735 160 114 539 "#C80000" || fehler "no message in the info area"
+
+if [ "$ART" = datei ]; then
+    # The window is gone before the keys are released, which xdotool reports.
+    xdotool key --window "$FENSTER" ctrl+q 2>/dev/null || true
+else
+    "$SCHLIESSEN" "$FENSTER"
+fi
 STATUS=0
 timeout 20 sh -c "while kill -0 $PROGRAMM 2>/dev/null; do sleep 0.1; done" || fehler "kurvano did not end"
 wait "$PROGRAMM" || STATUS=$?

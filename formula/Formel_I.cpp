@@ -7,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <iterator>
@@ -241,7 +242,20 @@ void Mathe::Zahlen_ermittel()
 void Mathe::Fehler_melden(const char *Text, const char *Name, int Laenge)
 {
     std::cout << '\n' << Text << std::string_view(Name, Laenge) << "  ";
+    if (Fehler < MAX_FEHLERTEXTE) {
+        std::snprintf(Fehlertexte[Fehler], sizeof Fehlertexte[Fehler], "%s%.*s", Text, Laenge, Name);
+    }
     ++Fehler;
+}
+
+int Mathe::Fehleranzahl() const
+{
+    return Fehler;
+}
+
+const char *Mathe::Fehlertext(int Nr) const
+{
+    return Nr >= 0 && Nr < std::min(Fehler, MAX_FEHLERTEXTE) ? Fehlertexte[Nr] : nullptr;
 }
 
 // How deep an evaluation nests depends on the tokens alone, never on x,

@@ -53,6 +53,15 @@ public:
     void Formel_compillieren();
     double Formel_Berechnen();
 
+    // The faults of the last compile, read only: their number, and the text
+    // of each message as written to standard output, without the leading
+    // line break and the two closing blanks, cut to FEHLERTEXT_PLATZ - 1
+    // characters. Only the first MAX_FEHLERTEXTE are kept; past them, nullptr.
+    static constexpr int MAX_FEHLERTEXTE = 8;
+    static constexpr int FEHLERTEXT_PLATZ = 128;
+    int Fehleranzahl() const;
+    const char *Fehlertext(int Nr) const;
+
     char Formel[256] = {};
     double x = 0.0;
 
@@ -105,6 +114,7 @@ private:
     int Wertigkeit[80] = {};
     bool Verschachtelung_zu_tief = false;
     bool RAD;
+    char Fehlertexte[MAX_FEHLERTEXTE][FEHLERTEXT_PLATZ] = {};
 };
 
 #endif

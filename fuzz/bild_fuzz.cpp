@@ -5,8 +5,10 @@
 // of them as the entry takes, and paints them in both views. The sanitizers
 // watch memory and arithmetic; the checks below watch the picture: the curve
 // may colour only the places it can reach, everything else stays as in the
-// picture without a curve, and a refused formula draws the line of 0.
+// picture without a curve, and a refused formula draws the line of 0. The
+// info area, whose texts follow the formula's faults, is left out.
 
+#include "Infofeld.h"
 #include "KdeKurvano.h"
 #include "ausgabezaehler.h"
 
@@ -30,10 +32,10 @@ const QRgb SCHWARZ = qRgb(0, 0, 0);
 // Above this row stand the entry, with the formula's text, and the buttons.
 const int ERSTE_ZEILE = 50;
 
-// Where a view's curve may colour pixels, and whether black among them: a
-// radian dot has a black centre and covers the 3 x 3 pixels from its sample
-// point in columns 30 to 669 and rows 81 to 679; a degree segment lies in
-// columns 10 to 730 and may come from a far row.
+// Where a view's curve may colour pixels, and whether black among them:
+// inside its frame, borders included. A radian dot has a black centre and
+// starts in rows 81 to 679; a degree segment may come from a far row down to
+// the frame.
 struct Ansicht {
     int ButtonNr;
     QRect Kurvenbereich;
@@ -46,8 +48,8 @@ struct Ansicht {
 Ausgabezaehler Ausgabe;
 KdeW *Fenster = nullptr;
 Ansicht Ansichten[] = {
-    { 1, QRect(QPoint(30, 81), QPoint(671, 681)), true, "RAD", {}, {} },
-    { 2, QRect(QPoint(10, ERSTE_ZEILE), QPoint(730, BILD_HOEHE - 1)), false, "DEG", {}, {} },
+    { 1, QRect(QPoint(30, 81), QPoint(669, 679)), true, "RAD", {}, {} },
+    { 2, QRect(QPoint(10, 80), QPoint(729, 679)), false, "DEG", {}, {} },
 };
 
 // Painted as a click on the view's radio button paints it, and taken from
@@ -72,11 +74,12 @@ QImage Malen(const QString &Text, const Ansicht &A)
 void pruefen(const QImage &Bild, const Ansicht &A, bool fehlerhaft)
 {
     const QImage &Vorbild = fehlerhaft ? A.Nulllinie : A.Leer;
+    const QRect Info = Fenster->findChild<Infofeld *>()->geometry();
     for (int y = ERSTE_ZEILE; y < BILD_HOEHE; ++y) {
         const auto *Zeile = reinterpret_cast<const QRgb *>(Bild.constScanLine(y));
         const auto *VorbildZeile = reinterpret_cast<const QRgb *>(Vorbild.constScanLine(y));
         for (int x = 0; x < BILD_BREITE; ++x) {
-            if (Zeile[x] == VorbildZeile[x]) {
+            if (Zeile[x] == VorbildZeile[x] || Info.contains(x, y)) {
                 continue;
             }
             if (fehlerhaft) {

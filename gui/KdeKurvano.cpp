@@ -3,11 +3,17 @@
 
 #include "KdeKurvano.h"
 
+#include "Fehlerbericht.h"
+#include "Infofeld.h"
+
 #include <KAcceleratorManager>
+#include <KStandardAction>
+#include <QAction>
 #include <QButtonGroup>
 #include <QFont>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
@@ -16,6 +22,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 
 Mathe Formelinterpreter;
@@ -80,6 +87,20 @@ KdeW::KdeW()
     b1->setChecked(true);
     connect(ButtonGroup, SIGNAL(idClicked(int)), this, SLOT(RButton(int)));
 
+    // A click leaves the keyboard in the entry, so typing goes on there;
+    // Tab still reaches the buttons.
+    for (QWidget *Knopf : std::initializer_list<QWidget *> { ButtonZeichnen, ButtonLoeschen, b1, b2 }) {
+        Knopf->setFocusPolicy(Qt::TabFocus);
+    }
+
+    Info = new Infofeld(this);
+    Info->setGeometry(735, 160, 114, 539); // inside the background's outline
+    Info->setFont(Steuerschrift());
+    setMouseTracking(true);
+
+    // Ctrl+Q as in every KDE program; the window has no menu to carry it.
+    addAction(KStandardAction::quit(this, &QWidget::close, this));
+
     // Each control fills its own background, as a window of its own does;
     // otherwise every blink of the cursor would repaint the graph beneath.
     for (QWidget *Steuerelement :
@@ -97,6 +118,7 @@ void KdeW::setBackground()
     // Only paintEvent may paint on the window; the next one copies buffer.
     Hintergrund_neu = true;
     repaint();
+    Fehler_anzeigen();
 }
 
 void KdeW::resizeEvent(QResizeEvent *event)
@@ -118,6 +140,7 @@ void KdeW::LEdit1_returnPressed()
 void KdeW::Loeschen()
 {
     LEdit1->setText(QString());
+    LEdit1->setFocus();
 }
 
 void KdeW::RButton(int ButtonNr)
@@ -148,4 +171,46 @@ void KdeW::Bild_erneuern()
 {
     // Drawn before the slot returns, over the picture already there.
     repaint(0, 50, BILD_BREITE, BILD_HOEHE);
+    Fehler_anzeigen();
+}
+
+// After the repaint, the interpreter holds the compile of the drawn formula.
+void KdeW::Fehler_anzeigen()
+{
+    const bool fehlerhaft = Formelinterpreter.Fehleranzahl() > 0;
+    // An empty palette inherits every colour from the window.
+    QPalette Farben;
+    if (fehlerhaft) {
+        Farben.setColor(QPalette::Text, QColor(Fehlerfarbe));
+    }
+    LEdit1->setPalette(Farben);
+    Info->Fehler_setzen(fehlerhaft ? Fehlerbericht(Formelinterpreter) : QString());
+}
+
+// x under the pointer on the view's own scale, and the drawn formula's value
+// there: one evaluation, none for a formula that would only be refused.
+void KdeW::mouseMoveEvent(QMouseEvent *event)
+{
+    const bool Bogenmass = Formelinterpreter.statusRAD();
+    const QPoint Stelle = event->pos();
+    if (!Kurvenfeld(Bogenmass).contains(Stelle)) {
+        Info->Zeiger_setzen(QString());
+        return;
+    }
+    const double x = Bogenmass ? (Stelle.x() - 350) / 50.0 : Stelle.x() - 370;
+    QString Wert = QStringLiteral("—");
+    if (Formelinterpreter.Fehleranzahl() == 0) {
+        Formelinterpreter.x = x;
+        const double y = Formelinterpreter.Formel_Berechnen();
+        if (std::isfinite(y)) {
+            // + 0.0 turns -0 into 0.
+            Wert = QString::number(y + 0.0, 'g', 3);
+        }
+    }
+    Info->Zeiger_setzen(QStringLiteral("x = %1\ny = %2").arg(QString::number(x, 'g', 3), Wert));
+}
+
+void KdeW::leaveEvent(QEvent *)
+{
+    Info->Zeiger_setzen(QString());
 }

@@ -6,10 +6,12 @@
 
 #include <KMainWindow>
 #include <QPixmap>
+#include <QRect>
 #include <QRgb>
 
 #include "Formel_I.h"
 
+class Infofeld;
 class QButtonGroup;
 class QGroupBox;
 class QLineEdit;
@@ -23,6 +25,9 @@ const int BILD_HOEHE = 700;
 
 // Background of the window and of every picture.
 const QRgb Hintergrundfarbe = qRgb(200, 200, 210);
+
+// Text of a formula with faults, in the entry and in the info area.
+const QRgb Fehlerfarbe = qRgb(200, 0, 0);
 
 // Shared by the window's handlers; all of them run on the GUI thread.
 extern Mathe Formelinterpreter;
@@ -49,11 +54,15 @@ public Q_SLOTS:
 protected:
     void paintEvent(QPaintEvent *) override;
     void resizeEvent(QResizeEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *) override;
 
 private:
     void Formel_uebernehmen();
     void Bild_erneuern();
+    void Fehler_anzeigen();
 
+    static QRect Kurvenfeld(bool Bogenmass);
     static void Rechteck(int x, int y, int Breite, int Hoehe);
     static void Rahmen(int Links, int Breite);
     static void Bogenmass_Gitter();
@@ -70,6 +79,7 @@ private:
     QRadioButton *b1;
     QRadioButton *b2;
     QButtonGroup *ButtonGroup;
+    Infofeld *Info;
 };
 
 #endif

@@ -173,6 +173,12 @@ void KdeW::paintEvent(QPaintEvent *)
     p.end();
 }
 
+// The frame of the curve, borders included; the curve stays inside it.
+QRect KdeW::Kurvenfeld(bool Bogenmass)
+{
+    return Bogenmass ? QRect(30, 80, 640, 600) : QRect(10, 80, 720, 600);
+}
+
 // The outline covers columns x to x + Breite - 1 and rows y to y + Hoehe - 1;
 // drawRect with the same arguments would cover one more of each.
 void KdeW::Rechteck(int x, int y, int Breite, int Hoehe)
@@ -236,7 +242,10 @@ void KdeW::Bogenmass_Kurve()
             Kurvenpunkte.setzen(QPoint(xpos + 30, int(ypos)));
         }
     }
+    // The dots of the last columns and rows reach past the frame.
+    p.setClipRect(Kurvenfeld(true));
     Kurvenpunkte.zeichnen(p);
+    p.setClipping(false);
 }
 
 // Frame and unlabelled grid: 1 pixel a unit, every 90 across, every 100 up.
@@ -256,6 +265,9 @@ void KdeW::Gradmass_Gitter()
 void KdeW::Gradmass_Kurve()
 {
     p.setPen(Werkzeug().Gelb);
+    // A segment that comes from far outside, and the last column, would
+    // reach past the frame.
+    p.setClipRect(Kurvenfeld(false));
     QPointF Stift;
     for (double x = 0; x <= 720; x += 1) {
         Formelinterpreter.x = x - 360;
@@ -266,4 +278,5 @@ void KdeW::Gradmass_Kurve()
         }
         Stift = Punkt;
     }
+    p.setClipping(false);
 }
