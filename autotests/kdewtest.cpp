@@ -44,6 +44,7 @@ private Q_SLOTS:
     void fehleranzeige();
     void zeiger_data();
     void zeiger();
+    void zeiger_nach_neuzeichnen();
     void fokus_data();
     void fokus();
     void beenden();
@@ -502,6 +503,26 @@ void KdeWTest::zeiger()
     QCOMPARE(Fenstermalen.Anzahl, 0);
     QCOMPARE(Fang.Anzahl("\nEs sind "), 0);
     w->removeEventFilter(&Fenstermalen);
+}
+
+// A pointer resting on the plot follows a new formula and a new view.
+void KdeWTest::zeiger_nach_neuzeichnen()
+{
+    Eingabe(w)->setText(QStringLiteral("x"));
+    w->RButton(1);
+    QMouseEvent Bewegung(QEvent::MouseMove, QPoint(400, 300), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &Bewegung);
+    QCOMPARE(Info(w)->Zeigerzeilen(), QStringLiteral("x = 1\ny = 1"));
+    Eingabe(w)->setText(QStringLiteral("2x"));
+    w->Zeichnen();
+    QCOMPARE(Info(w)->Zeigerzeilen(), QStringLiteral("x = 1\ny = 2"));
+    w->RButton(2);
+    QCOMPARE(Info(w)->Zeigerzeilen(), QStringLiteral("x = 30\ny = 60"));
+    Eingabe(w)->setText(QStringLiteral("sin x"));
+    w->Zeichnen();
+    QCOMPARE(Info(w)->Zeigerzeilen(), QStringLiteral("x = 30\ny = —"));
+    QEvent Verlassen(QEvent::Leave);
+    QApplication::sendEvent(w, &Verlassen);
 }
 
 // A click on a button leaves the keyboard in the entry: what is typed next,

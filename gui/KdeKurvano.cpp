@@ -185,14 +185,23 @@ void KdeW::Fehler_anzeigen()
     }
     LEdit1->setPalette(Farben);
     Info->Fehler_setzen(fehlerhaft ? Fehlerbericht(Formelinterpreter) : QString());
+    // A pointer resting on the plot shows the new formula's value, or the
+    // new view's x, not the last one's.
+    Zeiger_anzeigen();
+}
+
+void KdeW::mouseMoveEvent(QMouseEvent *event)
+{
+    Zeigerstelle = event->pos();
+    Zeiger_anzeigen();
 }
 
 // x under the pointer on the view's own scale, and the drawn formula's value
 // there: one evaluation, none for a formula that would only be refused.
-void KdeW::mouseMoveEvent(QMouseEvent *event)
+void KdeW::Zeiger_anzeigen()
 {
     const bool Bogenmass = Formelinterpreter.statusRAD();
-    const QPoint Stelle = event->pos();
+    const QPoint Stelle = Zeigerstelle;
     if (!Kurvenfeld(Bogenmass).contains(Stelle)) {
         Info->Zeiger_setzen(QString());
         return;
@@ -212,5 +221,6 @@ void KdeW::mouseMoveEvent(QMouseEvent *event)
 
 void KdeW::leaveEvent(QEvent *)
 {
+    Zeigerstelle = QPoint(-1, -1);
     Info->Zeiger_setzen(QString());
 }

@@ -6,6 +6,7 @@
 
 #include <KMainWindow>
 #include <QPixmap>
+#include <QPoint>
 #include <QRect>
 #include <QRgb>
 
@@ -61,6 +62,7 @@ private:
     void Formel_uebernehmen();
     void Bild_erneuern();
     void Fehler_anzeigen();
+    void Zeiger_anzeigen();
 
     static QRect Kurvenfeld(bool Bogenmass);
     static void Rechteck(int x, int y, int Breite, int Hoehe);
@@ -80,6 +82,7 @@ private:
     QRadioButton *b2;
     QButtonGroup *ButtonGroup;
     Infofeld *Info;
+    QPoint Zeigerstelle { -1, -1 }; // none while the pointer is outside
 };
 
 #endif
