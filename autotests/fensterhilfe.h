@@ -11,6 +11,7 @@
 
 #include <QImage>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -84,6 +85,16 @@ inline QImage Gemalt(KdeW *w)
 {
     Ausgabefang Fang;
     return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// What paintEvent alone draws, without the controls on top, from row 50
+// down: the rectangle of a saved picture.
+inline QImage Eigenes_Bild(KdeW *w)
+{
+    Ausgabefang Fang;
+    QPixmap Bild(w->size());
+    w->render(&Bild, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    return Bild.toImage().convertToFormat(QImage::Format_RGB32).copy(0, 50, BILD_BREITE, BILD_HOEHE - 50);
 }
 
 // The formula drawn in one view, as a click on its radio button draws it.

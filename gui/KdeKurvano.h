@@ -12,6 +12,7 @@
 
 class QButtonGroup;
 class QGroupBox;
+class QImage;
 class QLineEdit;
 class QPainter;
 class QPushButton;
@@ -40,19 +41,32 @@ public:
 
     void setBackground();
 
+    // The start from the command line: a formula for the entry, and the view.
+    void Formel_vorgeben(const QString &Text);
+    void Ansicht_waehlen(bool Bogenmass);
+
+    // The graph below the controls, 850 x 650, as the window paints it for
+    // the entry's formula and the view now chosen.
+    QImage Bild();
+
 public Q_SLOTS:
     void Zeichnen();
     void Loeschen();
     void LEdit1_returnPressed();
     void RButton(int ButtonNr);
+    void Bild_speichern();
+    void Bild_kopieren();
 
 protected:
     void paintEvent(QPaintEvent *) override;
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *Objekt, QEvent *Ereignis) override;
 
 private:
     void Formel_uebernehmen();
     void Bild_erneuern();
+    void Bild_malen();
+    void Bildaktionen_anlegen();
 
     static void Rechteck(int x, int y, int Breite, int Hoehe);
     static void Rahmen(int Links, int Breite);
