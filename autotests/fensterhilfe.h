@@ -9,6 +9,7 @@
 
 #include "KdeKurvano.h"
 
+#include <KLocalizedString>
 #include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
@@ -55,9 +56,11 @@ private:
     std::streambuf *Alt;
 };
 
-// Started as main starts it: radians, shown, background filled.
+// Started as main starts it: the texts' domain, radians, shown, background
+// filled.
 inline KdeW *neuesFenster()
 {
+    KLocalizedString::setApplicationDomain("kurvano");
     Formelinterpreter.setRAD(true);
     auto *w = new KdeW;
     w->setAttribute(Qt::WA_DeleteOnClose, false);

@@ -170,6 +170,9 @@ QImage KdeW::Bild()
 {
     ensurePolished();
     QImage Ganz(BILD_BREITE, BILD_HOEHE, QImage::Format_RGB32);
+    // The labels' points become the pixels they have on the window's screen.
+    Ganz.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+    Ganz.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
     p.begin(&Ganz);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     // On the window, begin gives the painter the window's text colour, which
