@@ -163,7 +163,8 @@ int main(int argc, char **argv)
     const QCommandLineOption Grad(QStringLiteral("grad"), QStringLiteral("Start in the degree view (DEG)."));
     const QCommandLineOption Bild(QStringLiteral("bild"),
         QStringLiteral("Write the graph as a picture to <DATEI> and exit, without a window or a display. "
-                       "The extension gives the format (png, jpg, bmp, ...)."),
+                       "The extension gives the format (png, jpg, bmp, ...). Exit status 1 when the file cannot be "
+                       "written, 2 when the formula has faults."),
         QStringLiteral("DATEI"));
     parser.addOptions({ Grad, Bild });
     parser.addPositionalArgument(QStringLiteral("FORMEL"),
