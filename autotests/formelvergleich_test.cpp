@@ -20,10 +20,11 @@
 namespace {
 // ------------------------------------------------------------ reference
 
-// expr   := [+|-] term {(+|-) term}
-// term   := power {(*|/|:) power}
-// power  := factor {^ factor}            (left-associative)
-// factor := number | x | (-x) | (-number) | name group | group
+// expr   := term {(+|-) term}
+// term   := signed {(*|/|:) signed | power}   (an operand right after an operand multiplies)
+// signed := {+|-} power                       (the signs apply to the whole power chain)
+// power  := factor {^ {+|-} factor}           (left-associative; a sign after ^ to the factor alone)
+// factor := number | x | pi | (-x) | (-number) | name group | group
 // group  := ( expr )
 class Referenz
 {
@@ -51,16 +52,26 @@ private:
         return i < t.size() ? static_cast<char>(std::tolower(static_cast<unsigned char>(t[i]))) : '\0';
     }
 
+    bool Operandanfang()
+    {
+        const char c = Blick();
+        return c == '(' || c == '.' || std::isalnum(static_cast<unsigned char>(c));
+    }
+
+    // Reads a run of signs; true if they negate.
+    bool Minus()
+    {
+        bool m = false;
+        for (char c = Blick(); c == '+' || c == '-'; c = Blick()) {
+            m ^= c == '-';
+            ++i;
+        }
+        return m;
+    }
+
     double Ausdruck()
     {
-        double a;
-        const char Vorzeichen = Blick();
-        if (Vorzeichen == '+' || Vorzeichen == '-') {
-            ++i;
-            a = Vorzeichen == '+' ? 0.0 + Term() : 0.0 - Term();
-        } else {
-            a = Term();
-        }
+        double a = Term();
         for (char c = Blick(); c == '+' || c == '-'; c = Blick()) {
             ++i;
             const double b = Term();
@@ -71,13 +82,26 @@ private:
 
     double Term()
     {
-        double a = Potenz();
-        for (char c = Blick(); c == '*' || c == '/' || c == ':'; c = Blick()) {
-            ++i;
-            const double b = Potenz();
-            a = c == '*' ? a * b : a / b;
+        double a = Vorzeichen_Potenz();
+        for (;;) {
+            const char c = Blick();
+            if (c == '*' || c == '/' || c == ':') {
+                ++i;
+                const double b = Vorzeichen_Potenz();
+                a = c == '*' ? a * b : a / b;
+            } else if (Operandanfang()) {
+                a = a * Potenz();
+            } else {
+                return a;
+            }
         }
-        return a;
+    }
+
+    double Vorzeichen_Potenz()
+    {
+        const bool m = Minus();
+        const double v = Potenz();
+        return m ? -1.0 * v : v;
     }
 
     double Potenz()
@@ -85,7 +109,9 @@ private:
         double a = Faktor();
         while (Blick() == '^') {
             ++i;
-            a = std::pow(a, Faktor());
+            const bool m = Minus();
+            const double b = Faktor();
+            a = std::pow(a, m ? -1.0 * b : b);
         }
         return a;
     }
@@ -107,6 +133,9 @@ private:
         while (std::isalpha(static_cast<unsigned char>(Blick()))) {
             Name += Blick();
             ++i;
+        }
+        if (Name == "pi") {
+            return std::acos(-1.0);
         }
         return Funktion(Name, Gruppe());
     }
@@ -179,6 +208,10 @@ private:
             return std::pow(10.0, a);
         if (n == "expn")
             return std::exp(a);
+        if (n == "sqrt")
+            return std::sqrt(a);
+        if (n == "abs")
+            return std::fabs(a);
         ADD_FAILURE() << "unknown name " << n << " in " << t;
         return 0;
     }
@@ -220,15 +253,21 @@ private:
         return Wurf(5) ? " " : "";
     }
 
+    // Mostly none, sometimes one, now and then a run of them.
+    std::string Vorzeichen()
+    {
+        std::string s;
+        for (int Chance = 15; Wurf(Chance); Chance = 25) {
+            s += Wurf(60) ? "-" : "+";
+        }
+        return s;
+    }
+
     std::string Ausdruck(int Tiefe)
     {
-        std::string s = Blank();
-        if (Wurf(15)) {
-            s += Wurf(50) ? "-" : "+";
-        }
-        s += Term(Tiefe);
+        std::string s = Blank() + Vorzeichen() + Term(Tiefe);
         while (Wurf(30) && s.size() < 200) {
-            s += Blank() + (Wurf(50) ? "+" : "-") + Blank() + Term(Tiefe);
+            s += Blank() + (Wurf(50) ? "+" : "-") + Blank() + Vorzeichen() + Term(Tiefe);
         }
         return s;
     }
@@ -237,17 +276,37 @@ private:
     {
         static const char *const Ops[] = { "*", "/", ":" };
         std::string s = Potenz(Tiefe);
-        while (Wurf(30) && s.size() < 200) {
-            s += std::string(Ops[Zufall(3)]) + Potenz(Tiefe);
+        while (Wurf(35) && s.size() < 200) {
+            const std::string Rechts = Potenz(Tiefe);
+            if (Wurf(30) && Anreihbar(s, Rechts)) {
+                s += Rechts; // an implicit product
+            } else {
+                s += std::string(Ops[Zufall(3)]) + Vorzeichen() + Rechts;
+            }
         }
         return s;
+    }
+
+    // Whether two operands written side by side stay two tokens: digits would
+    // run into one number, letters after pi into one name.
+    static bool Anreihbar(const std::string &Links, const std::string &Rechts)
+    {
+        const auto Ziffer = [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == ',';
+        };
+        const auto Buchstabe = [](char c) {
+            return std::isalpha(static_cast<unsigned char>(c)) != 0;
+        };
+        const bool NachPi = Links.size() >= 2 && std::tolower(static_cast<unsigned char>(Links.back())) == 'i'
+            && Buchstabe(Links[Links.size() - 2]);
+        return !(Ziffer(Links.back()) && Ziffer(Rechts.front())) && !(NachPi && Buchstabe(Rechts.front()));
     }
 
     std::string Potenz(int Tiefe)
     {
         std::string s = Faktor(Tiefe);
         while (Wurf(15) && s.size() < 200) {
-            s += "^" + Faktor(Tiefe);
+            s += "^" + Vorzeichen() + Faktor(Tiefe);
         }
         return s;
     }
@@ -255,12 +314,12 @@ private:
     std::string Faktor(int Tiefe)
     {
         static const char *const Namen[] = { "sin", "cos", "tan", "asin", "acos", "atan", "sind", "cosd", "tand",
-            "asind", "acosd", "atand", "ln", "log", "expz", "expn" };
+            "asind", "acosd", "atand", "ln", "log", "expz", "expn", "sqrt", "abs" };
         const bool Tiefer = Tiefe < 8;
         switch (Zufall(Tiefer ? 8 : 4)) {
         case 0:
         case 1:
-            return Zahl();
+            return Wurf(10) ? (Wurf(20) ? "PI" : "pi") : Zahl();
         case 2:
             return Wurf(20) ? "X" : "x";
         case 3:
@@ -269,7 +328,7 @@ private:
         case 5:
             return "(" + Ausdruck(Tiefe + 1) + ")";
         default: {
-            std::string Name = Namen[Zufall(16)];
+            std::string Name = Namen[Zufall(std::size(Namen))];
             if (Wurf(10)) {
                 for (char &c : Name) {
                     c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

@@ -36,7 +36,10 @@ void pruefe(const Fall *Anfang, const Fall *Ende)
             if (std::isnan(f->Erwartet)) {
                 EXPECT_TRUE(std::isnan(Wert)) << f->Formel << " at " << f->x << (RAD ? " RAD" : " DEG");
             } else {
-                EXPECT_EQ(Wert, f->Erwartet) << f->Formel << " at " << f->x << (RAD ? " RAD" : " DEG");
+                // The sign of a zero counts: it decides the side of 1/x.
+                EXPECT_TRUE(Wert == f->Erwartet && std::signbit(Wert) == std::signbit(f->Erwartet))
+                    << f->Formel << " at " << f->x << (RAD ? " RAD" : " DEG") << ": " << Wert << " instead of "
+                    << f->Erwartet;
             }
         }
     }
@@ -102,6 +105,60 @@ TEST(Werte, NegatedOperandsAndSigns)
     pruefe(Tabelle);
 }
 
+// Signs after operators and products without "*", as people write them.
+TEST(Werte, Notation)
+{
+    const Fall Tabelle[] = {
+        { "x^-1", 4, Beide, 0.25 },
+        { "x^-2", 2, Beide, 0.25 },
+        { "2*-3", 0, Beide, -6 },
+        { "2*+3", 0, Beide, 6 },
+        { "1--1", 0, Beide, 2 },
+        { "10/-2", 0, Beide, -5 },
+        { "-2*-3", 0, Beide, 6 },
+        { "x*-1", 5, Beide, -5 },
+        { "2*-x^2", 3, Beide, -18 },
+        { "2^-3^2", 0, Beide, 0.015625 },
+        { "--x", 3, Beide, 3 },
+        { "2*--3", 0, Beide, 6 },
+        { "1+-2*3", 0, Beide, -5 },
+        { "1-+-x^2*2", 3, Beide, 19 },
+        { "-x", 0, Beide, -0.0 },
+        { "+x", -0.0, Beide, -0.0 },
+        { "--x", 0, Beide, 0 },
+        { "1/-x", 0, Beide, -Inf },
+        { "1/(-x)", 0, Beide, -Inf },
+        { "2x", 3, Beide, 6 },
+        { "2x+1", 3, Beide, 7 },
+        { "x^2-4x", 5, Beide, 5 },
+        { "(x+1)(x-1)", 3, Beide, 8 },
+        { "2(x+1)", 3, Beide, 8 },
+        { "xsin(x)", 2, Bogen, 2 * std::sin(2.0) },
+        { "3sin(x)", 30, Grad, 3 * std::sin(30 * Grad1) },
+        { "sin(x)cos(x)", 2, Bogen, std::sin(2.0) * std::cos(2.0) },
+        { "x2", 3, Beide, 6 },
+        { "1-2x^2", 3, Beide, -17 },
+        { "2x(-x)", 3, Beide, -18 },
+        { "1/2x", 4, Beide, 2 },
+        { "2^3x", 2, Beide, 16 },
+        { "1+2^3x", 2, Beide, 17 },
+        { "-2x", 3, Beide, -6 },
+        { "2y3", 0, Beide, 6 },
+        { "sin2x+1", 1, Bogen, std::sin(3.0) },
+        { "2pi", 0, Beide, 2 * std::acos(-1.0) },
+        { "sin(pi/2)", 0, Bogen, 1 },
+        { "pi*x", 1, Beide, std::acos(-1.0) },
+        { "(-pi)", 0, Beide, -std::acos(-1.0) },
+        { "sqrt(x)", 2, Beide, std::sqrt(2.0) },
+        { "sqrt(-x)", 4, Beide, NaN },
+        { "3sqrt(x^2+16)", 3, Beide, 15 },
+        { "abs(x)", -2.5, Beide, 2.5 },
+        { "abs(-x)x", 2, Beide, 4 },
+        { "abs(x)", -0.0, Beide, 0 },
+    };
+    pruefe(Tabelle);
+}
+
 // A true zero is a value like any other.
 TEST(Werte, ZeroIsAValue)
 {
@@ -157,12 +214,15 @@ TEST(Werte, MalformedInputKeepsItsValue)
         { "2)+3", 0, Beide, 2 },
         { "(2", 0, Beide, 2 },
         { "2+", 0, Beide, 2 },
-        { "2*+3", 0, Beide, 5 },
         { "2+*3", 0, Beide, 6 },
-        { "2x", 5, Beide, 2 },
-        { "2x+1", 3, Beide, 5 },
+        { "2*-*3", 0, Beide, 6 },
+        { "*3", 0, Beide, 0 },
         { "", 1, Beide, 0 },
         { "y", 1, Beide, 0 },
+        { "xy", 3, Beide, 3 },
+        { "x-y1", 3, Beide, 2 },
+        { "-", 3, Beide, 0 },
+        { "2*-", 3, Beide, 2 },
         { "x)))", 4, Beide, 4 },
         { ")))x", 4, Beide, 0 },
     };

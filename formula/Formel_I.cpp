@@ -27,7 +27,8 @@ struct Funktionsname {
 const Funktionsname Namenstabelle[] = {
     {"cos", COS},     {"sin", SIN},     {"tan", TAN},   {"acos", ACOS},   {"asin", ASIN},   {"atan", ATAN},
     {"cosd", COSD},   {"sind", SIND},   {"tand", TAND}, {"acosd", ACOSD}, {"asind", ASIND}, {"atand", ATAND},
-    {"ln", LOGN},     {"log", LOGZ},    {"expz", EXPZ}, {"expn", EXPN},
+    {"ln", LOGN},     {"log", LOGZ},    {"expz", EXPZ}, {"expn", EXPN},   {"sqrt", SQRT},   {"abs", ABS},
+    {"pi", ZAHL},
 };
 // clang-format on
 
@@ -49,22 +50,48 @@ bool istOperator(char c)
     return c == '+' || c == '-' || c == '*' || c == '/' || c == ':' || c == '^';
 }
 
+constexpr bool istOperandAnfang(char c)
+{
+    return c == ZAHL || c == 'x' || c == '(' || (c >= SIND && c <= ABS);
+}
+
 // Bit of every level: all of them end before the end mark, which is thus
 // never consumed, and the cursor never passes it.
 const unsigned JedeEbene = 1;
 
-// For each token: the kinds of level that end before it. A product chain
-// ends before "+", "-" and ")", a power chain also before "*", "/" and ":";
-// a group and the top level end early only before the end mark.
+// The bits of a chain of the kind Art: one while it holds a complete value,
+// one while an operator (or a sign at its start) still waits for an operand.
+constexpr unsigned Fertig(int Art)
+{
+    return 1u << Art;
+}
+
+constexpr unsigned Offen(int Art)
+{
+    return 1u << (Art + 4);
+}
+
+// For each token: the states of level that end before it. A product chain
+// with a complete value ends before "+", "-" and ")", a power chain also
+// before "*", "/", ":" and an operand, which would be an implicit product;
+// while an operator waits, "+" and "-" are signs and only ")" (and for a
+// power chain "*", "/" and ":") end it. A group and the top level end early
+// only before the end mark.
 constexpr std::array<unsigned char, 256> Stoppzeichen_anlegen()
 {
     std::array<unsigned char, 256> Tabelle {};
     Tabelle[static_cast<unsigned char>(ENDE)] = JedeEbene;
-    for (unsigned char c : { '+', '-', ')' }) {
-        Tabelle[c] = 1 << PUNKT_R | 1 << POTENZ_R;
+    for (unsigned char c : { '+', '-' }) {
+        Tabelle[c] = Fertig(PUNKT_R) | Fertig(POTENZ_R);
     }
+    Tabelle[static_cast<unsigned char>(')')] = Fertig(PUNKT_R) | Fertig(POTENZ_R) | Offen(PUNKT_R) | Offen(POTENZ_R);
     for (unsigned char c : { '*', '/', ':' }) {
-        Tabelle[c] = 1 << POTENZ_R;
+        Tabelle[c] = Fertig(POTENZ_R) | Offen(POTENZ_R);
+    }
+    for (int c = 0; c < 256; ++c) {
+        if (istOperandAnfang(static_cast<char>(c))) {
+            Tabelle[c] = Fertig(POTENZ_R);
+        }
     }
     return Tabelle;
 }
@@ -183,6 +210,9 @@ void Mathe::Name_ermitteln()
     for (const Funktionsname &Eintrag : Namenstabelle) {
         if (Eintrag.Name == Name) {
             Befehle[Anzahl_FTeile] = Eintrag.Code;
+            if (Eintrag.Code == ZAHL) { // pi
+                Zahlenwert[Anzahl_FTeile] = PI;
+            }
             return;
         }
     }
@@ -229,6 +259,26 @@ void Mathe::Probelauf()
 }
 
 // ---------------------------------------------------------------- evaluate
+//
+// The language as the evaluator reads the token string:
+//
+//   expr     = term {("+" | "-") term}
+//   term     = signed {("*" | "/" | ":") signed | power}   side by side: a product
+//   signed   = {"+" | "-"} power                           the signs negate the power chain
+//   power    = operand {"^" {"+" | "-"} operand}           from the left; a sign after "^"
+//                                                          negates the operand alone
+//   operand  = number | "x" | "pi" | "(-" number ")" | "(-x)" | function group | group
+//   group    = "(" expr ")"
+//   function = "sin" | "cos" | "tan" | "asin" | "acos" | "atan" | "sind" | "cosd" | "tand"
+//            | "asind" | "acosd" | "atand" | "ln" | "log" | "expz" | "expn" | "sqrt" | "abs"
+//
+// A sign negates as -1 * its operand. Slips are read by fixed rules, not
+// refused: an operator with nothing after it is dropped ("2+" is 2); a group
+// never closed ends with the formula ("(2" is 2); a ")" at the top level ends
+// it ("2)+3" is 2); of two operators in a row the second counts unless it is
+// a sign ("2+*3" is 6); an operator at the start of a level takes 0 as its
+// left operand ("*3" is 0); a function without a group takes the rest of its
+// level ("sin2x+1" is sin(2x+1)); "y" is skipped; the empty formula is 0.
 
 double Mathe::Formel_Berechnen()
 {
@@ -242,31 +292,33 @@ double Mathe::Formel_Berechnen()
 }
 
 // One evaluation level: the whole formula, a group, a function argument, or
-// a chain of higher precedence. The starting accumulator is a present value,
-// so a leading "+" or "-" acts as a sign; an operand is present because it
-// was read, whatever its value. The first token read goes to the
-// accumulator, every later operand becomes the right operand.
-double Mathe::Rechnen(double setAkku)
+// a chain of higher precedence. A level that starts with Erstes takes its
+// first operand into the accumulator; before that, the starting accumulator
+// is the left operand of an operator (so "*3" is 0*3). A chain starts with
+// its first operand in setAkku. Every operand that follows is applied at
+// once: with the pending operator, or, where none stands between two
+// operands, as an implicit product.
+double Mathe::Rechnen(double setAkku, bool Erstes)
 {
     using Funktion = double (Mathe::*)();
     // clang-format off
     static constexpr Funktion Funktionen[] = {
         &Mathe::SINUS_DEG, &Mathe::COSINUS_DEG, &Mathe::TANGENS_DEG, &Mathe::ASINUS_DEG, &Mathe::ACOSINUS_DEG, &Mathe::ATANGENS_DEG,
         &Mathe::SINUS,     &Mathe::COSINUS,     &Mathe::TANGENS,     &Mathe::ASINUS,     &Mathe::ACOSINUS,     &Mathe::ATANGENS,
-        &Mathe::LOG,       &Mathe::LN,          &Mathe::EXP_Z,       &Mathe::EXP_N,
+        &Mathe::LOG,       &Mathe::LN,          &Mathe::EXP_Z,       &Mathe::EXP_N,       &Mathe::WURZEL,       &Mathe::BETRAG,
     };
     // clang-format on
 
     double Akku = setAkku;
-    double Zahl = 0.0;
-    bool ZahlDa = false;
-    bool Erstes = true;
     char Op = 0;
-    unsigned Stopp = Stoppmaske();
+    bool Minus = false; // the signs read since the last operand negate
+    bool Vorzeichen = false; // a sign stands before the next operand
+    unsigned Ebene_bit = Ebenenbit();
 
     for (;;) {
         const char Code = Befehle[PC + 1];
-        if (Stoppzeichen[static_cast<unsigned char>(Code)] & Stopp) {
+        const bool Wartet = Erstes || Op != 0;
+        if (Stoppzeichen[static_cast<unsigned char>(Code)] & (JedeEbene | (Wartet ? Ebene_bit << 4 : Ebene_bit))) {
             return Akku;
         }
         ++PC;
@@ -280,69 +332,88 @@ double Mathe::Rechnen(double setAkku)
             break;
         case '(':
             Wert = Klammer();
-            Stopp = Stoppmaske();
+            Ebene_bit = Ebenenbit();
             break;
         case ')':
             --NrRekursiv;
             return Akku;
         case '+':
         case '-':
+            if (Wartet) {
+                Minus ^= Code == '-';
+                Vorzeichen = true;
+            } else {
+                Op = Code;
+            }
+            continue;
         case '*':
         case '/':
         case ':':
         case '^':
+            // Replaces a pending operator, and drops the signs after it.
             Op = Code;
             Erstes = false;
-            if (!ZahlDa) {
-                continue;
-            }
-            Wert = Zahl;
-            break;
+            Minus = Vorzeichen = false;
+            continue;
         default:
-            if (Code < SIND || Code > EXPN) {
-                Erstes = false;
-                continue; // "y": no value
+            if (Code < SIND || Code > ABS) {
+                continue; // "y": no value, and no operand either
             }
             Wert = (this->*Funktionen[Code - SIND])();
-            Stopp = Stoppmaske();
+            Ebene_bit = Ebenenbit();
             break;
+        }
+        if (Vorzeichen) {
+            // A sign takes the power chain after its operand along, as in
+            // -x^2; after "^" only the operand, as "^" groups from the left.
+            if (Op != '^' && Befehle[PC + 1] == '^') {
+                Wert = Ebene(POTENZ_R, Wert);
+                --NrRekursiv;
+                Ebene_bit = Ebenenbit();
+            }
+            if (Minus) {
+                Wert = -1.0 * Wert;
+            }
+            Minus = Vorzeichen = false;
         }
         if (Erstes) {
             Akku = Wert;
             Erstes = false;
             continue;
         }
-        Zahl = Wert;
-        ZahlDa = true;
         if (Op == 0) {
-            continue;
+            Op = '*'; // two operands in a row multiply
         }
-        // Precedence look-ahead: a tighter operator after the operand makes
-        // that operand the start of a chain. A power chain may be followed
-        // by a product chain, as in 2+2^3*2.
+        // Precedence look-ahead: a tighter operator, or an operand that
+        // multiplies, after this operand makes it the start of a chain. A
+        // power chain may be followed by a product chain, as in 2+2^3*2.
         for (;;) {
             const char Naechstes = Befehle[PC + 1];
             if (Op != '^' && Naechstes == '^') {
-                Zahl = Ebene(POTENZ_R, Zahl);
-            } else if ((Op == '+' || Op == '-') && (Naechstes == '*' || Naechstes == '/' || Naechstes == ':')) {
-                Zahl = Ebene(PUNKT_R, Zahl);
+                Wert = Ebene(POTENZ_R, Wert);
+            } else if ((Op == '+' || Op == '-')
+                && (Naechstes == '*' || Naechstes == '/' || Naechstes == ':' || istOperandAnfang(Naechstes))) {
+                Wert = Ebene(PUNKT_R, Wert);
             } else {
                 break;
             }
             --NrRekursiv;
-            Stopp = Stoppmaske();
+            Ebene_bit = Ebenenbit();
         }
-        Akku = Anwenden(Op, Akku, Zahl);
+        Akku = Anwenden(Op, Akku, Wert);
         Op = 0;
-        ZahlDa = false;
     }
 }
 
-// The kind of level open at the current depth, as a bit to test against
-// Stoppzeichen. The top level (and a depth below it) ends only at the end.
-unsigned Mathe::Stoppmaske() const
+// The bit of the kind of chain open at the current depth, to test against
+// Stoppzeichen; 0 for a group and for the top level (or a depth below it),
+// which end only at the end.
+unsigned Mathe::Ebenenbit() const
 {
-    return NrRekursiv > 0 ? JedeEbene | 1u << Wertigkeit[NrRekursiv] : JedeEbene;
+    if (NrRekursiv <= 0 || Wertigkeit[NrRekursiv] == Klammer_R) {
+        return 0;
+    }
+    return Fertig(Wertigkeit[NrRekursiv]);
 }
 
 // PC stands on a "(". The forms (-number) and (-x) are one negated operand;
@@ -381,7 +452,7 @@ double Mathe::Ebene(int Art, double setAkku)
         return setAkku;
     }
     Wertigkeit[++NrRekursiv] = Art;
-    return Rechnen(setAkku);
+    return Rechnen(setAkku, Art == Klammer_R);
 }
 
 // Whether Wertigkeit has an entry for one level deeper. A formula that
@@ -488,4 +559,14 @@ double Mathe::EXP_Z()
 double Mathe::EXP_N()
 {
     return std::exp(Argument());
+}
+
+double Mathe::WURZEL()
+{
+    return std::sqrt(Argument());
+}
+
+double Mathe::BETRAG()
+{
+    return std::fabs(Argument());
 }

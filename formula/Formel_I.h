@@ -22,6 +22,8 @@ const char LOGZ = 'M';
 const char LOGN = 'N';
 const char EXPZ = 'O';
 const char EXPN = 'P';
+const char SQRT = 'Q';
+const char ABS = 'R';
 const char ZAHL = 'Z';
 const char ENDE = '|';
 
@@ -64,8 +66,8 @@ private:
     void Fehler_melden(const char *Text, const char *Name, int Laenge);
     void Probelauf();
 
-    double Rechnen(double setAkku);
-    unsigned Stoppmaske() const;
+    double Rechnen(double setAkku, bool Erstes = true);
+    unsigned Ebenenbit() const;
     double Klammer();
     double Ebene(int Art, double setAkku);
     bool Platz_fuer_Ebene() const;
@@ -88,6 +90,8 @@ private:
     double LOG();
     double EXP_Z();
     double EXP_N();
+    double WURZEL();
+    double BETRAG();
 
     int NrChar = 0;
     char Zeichen = 0;

@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QImage>
 #include <QStringList>
 
@@ -152,10 +153,15 @@ int main(int argc, char **argv)
     // The texts of KAboutData's own options come from this domain.
     KLocalizedString::setApplicationDomain("kurvano");
 
+    // Bug reports go to the address in the window's caption, not to KDE.
     KAboutData about(QStringLiteral("kurvano"), QStringLiteral("Kurvano"), QStringLiteral(KURVANO_VERSION),
         QStringLiteral("Draws the graph of a formula in x"), KAboutLicense::GPL_V2,
-        QStringLiteral("© 2026 Kurvano developers"));
+        QStringLiteral("© 2026 Kurvano developers"), QString(), QString(), QStringLiteral("kurvano@example.org"));
+    // The sources say GPL-2.0-or-later.
+    about.setLicense(KAboutLicense::GPL_V2, KAboutLicense::OrLaterVersions);
+    about.addAuthor(QStringLiteral("Kurvano developers"), QString(), QStringLiteral("kurvano@example.org"));
     about.setDesktopFileName(QStringLiteral("org.kde.kurvano"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kde.kurvano")));
     KAboutData::setApplicationData(about);
 
     QCommandLineParser parser;

@@ -9,7 +9,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-tools/install-deps.sh
+tools/install-deps.sh test
 
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DKURVANO_BUILD_BENCHMARKS=ON -DBUILD_TESTING=OFF

@@ -12,7 +12,7 @@ set -eu
 cd "$(dirname "$0")/.."
 sekunden=${1:-600}
 
-tools/install-deps.sh
+tools/install-deps.sh test
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DECM_ENABLE_SANITIZERS='address;undefined' -DKURVANO_BUILD_FUZZERS=ON -DBUILD_TESTING=OFF

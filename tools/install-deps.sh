@@ -2,20 +2,35 @@
 # SPDX-FileCopyrightText: 2026 Kurvano developers
 # SPDX-License-Identifier: GPL-2.0-or-later
 #
-# Installs the Debian packages that building, running and testing Kurvano
-# need, and the German locale the number tests run under. Does nothing that
-# is already done, so it is cheap to call before every build.
+# Installs the Debian packages Kurvano needs, and nothing that is already
+# there, so it is cheap to call before every build.
+#   tools/install-deps.sh lauf   what building and running Kurvano needs
+#   tools/install-deps.sh test   that and what the tests, benchmarks, fuzzers
+#                                and checks need, with the German locale the
+#                                number tests run under
 set -eu
 
-PAKETE="cmake ninja-build g++ clang libclang-rt-14-dev extra-cmake-modules
-qtbase5-dev libkf5coreaddons-dev libkf5i18n-dev libkf5xmlgui-dev
-libgtest-dev libbenchmark-dev libmuparser-dev
-xvfb xauth xdotool x11-utils libx11-dev fonts-liberation
-desktop-file-utils appstream locales"
+case ${1:-} in
+lauf) TEST=false ;;
+test) TEST=true ;;
+*)
+    echo "usage: $0 lauf|test" >&2
+    exit 2
+    ;;
+esac
 
-# Installed without their recommendations: ImageMagick's would bring
-# Ghostscript's fonts, which take the name "courier" from Liberation Mono.
-OHNE_EMPFEHLUNGEN="imagemagick"
+PAKETE="cmake ninja-build g++ extra-cmake-modules
+qtbase5-dev libqt5svg5 libkf5coreaddons-dev libkf5i18n-dev libkf5widgetsaddons-dev libkf5xmlgui-dev
+fonts-liberation"
+OHNE_EMPFEHLUNGEN=""
+
+if $TEST; then
+    PAKETE="$PAKETE libgtest-dev libbenchmark-dev libmuparser-dev clang libclang-rt-14-dev clang-format
+xvfb xauth xdotool x11-utils libx11-dev desktop-file-utils appstream reuse locales"
+    # Without its recommendations: ImageMagick's would bring Ghostscript's
+    # fonts, which take the name "courier" from Liberation Mono.
+    OHNE_EMPFEHLUNGEN="imagemagick"
+fi
 
 fehlend() {
     for paket in "$@"; do
@@ -40,7 +55,7 @@ if [ -n "$fehlt" ]; then
     als_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $fehlt
 fi
 
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if $TEST && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
     echo "Generating the locale de_DE.UTF-8"
     als_root sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | als_root tee -a /etc/locale.gen >/dev/null
