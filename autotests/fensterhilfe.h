@@ -10,9 +10,11 @@
 #include "Infofeld.h"
 #include "KdeKurvano.h"
 
+#include <KLocalizedString>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -56,9 +58,11 @@ private:
     std::streambuf *Alt;
 };
 
-// Started as main starts it: radians, shown, background filled.
+// Started as main starts it: the texts' domain, radians, shown, background
+// filled.
 inline KdeW *neuesFenster()
 {
+    KLocalizedString::setApplicationDomain("kurvano");
     Formelinterpreter.setRAD(true);
     auto *w = new KdeW;
     w->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -86,6 +90,16 @@ inline QImage Gemalt(KdeW *w)
 {
     Ausgabefang Fang;
     return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// What paintEvent alone draws, without the controls on top, from row 50
+// down: the rectangle of a saved picture.
+inline QImage Eigenes_Bild(KdeW *w)
+{
+    Ausgabefang Fang;
+    QPixmap Bild(w->size());
+    w->render(&Bild, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    return Bild.toImage().convertToFormat(QImage::Format_RGB32).copy(0, 50, BILD_BREITE, BILD_HOEHE - 50);
 }
 
 // The formula drawn in one view, as a click on its radio button draws it.

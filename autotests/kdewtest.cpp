@@ -8,11 +8,17 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstring>
 
@@ -48,6 +54,10 @@ private Q_SLOTS:
     void fokus_data();
     void fokus();
     void beenden();
+    void kopieren_data();
+    void kopieren();
+    void speichern_data();
+    void speichern();
 
 private:
     QWidget *Steuerelement(const QByteArray &Klasse, const QString &Text) const;
@@ -570,6 +580,96 @@ void KdeWTest::beenden()
     QCOMPARE(w->findChild<QMenuBar *>(), nullptr);
     QTest::keyClick(w, Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!w->isVisible());
+}
+
+// Ctrl+C draws the entry's formula and copies its picture, unless the entry
+// has a selection to copy.
+void KdeWTest::kopieren_data()
+{
+    QTest::addColumn<int>("Auswahl");
+    QTest::addColumn<QString>("Text");
+
+    QTest::newRow("ohne Auswahl") << 0 << QString();
+    QTest::newRow("mit Auswahl") << 2 << QStringLiteral("x*");
+}
+
+void KdeWTest::kopieren()
+{
+    QFETCH(int, Auswahl);
+    QFETCH(QString, Text);
+
+    Eingabe(w)->setText(QStringLiteral("x"));
+    w->RButton(1);
+    Eingabe(w)->setText(QStringLiteral("x*x/10"));
+    Eingabe(w)->setSelection(0, Auswahl);
+    QClipboard *Ablage = QGuiApplication::clipboard();
+    Ablage->clear();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+
+    Ausgabefang Fang;
+    QTest::keyClick(Eingabe(w), Qt::Key_C, Qt::ControlModifier);
+
+    QCOMPARE(Ablage->text(), Text);
+    QCOMPARE(QByteArray(Formelinterpreter.Formel), Auswahl > 0 ? QByteArray("x") : QByteArray("x*x/10"));
+    if (Auswahl == 0) {
+        QCOMPARE(Ablage->image().convertToFormat(QImage::Format_RGB32), Eigenes_Bild(w));
+        QCOMPARE(Grafik(Bildschirm(w)), Grafik(Gemalt(w)));
+    } else {
+        QVERIFY(Ablage->image().isNull());
+    }
+}
+
+// Ctrl+S writes what --bild writes; a failure shows in a message box and
+// leaves no file.
+void KdeWTest::speichern_data()
+{
+    QTest::addColumn<QString>("Name");
+    QTest::addColumn<QString>("Meldung");
+
+    QTest::newRow("png") << QStringLiteral("neu.png") << QString();
+    QTest::newRow("unbekannte Endung") << QStringLiteral("neu.xyz") << QStringLiteral("png");
+}
+
+void KdeWTest::speichern()
+{
+    QFETCH(QString, Name);
+    QFETCH(QString, Meldung);
+
+    QTemporaryDir Ordner;
+    const QString Datei = Ordner.filePath(Name);
+    Eingabe(w)->setText(QStringLiteral("sin(x)*3"));
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+
+    // The dialogs are modal: answered from the event loops they run.
+    QString Gezeigt;
+    QTimer Takt;
+    connect(&Takt, &QTimer::timeout, [&] {
+        QWidget *Dialog = QApplication::activeModalWidget();
+        if (auto *Dateiwahl = qobject_cast<QFileDialog *>(Dialog)) {
+            // Typed, as selectFile may lose to the dialog's own start.
+            Dateiwahl->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(Datei);
+            static_cast<QDialog *>(Dateiwahl)->accept();
+        } else if (auto *Box = qobject_cast<QDialog *>(Dialog)) {
+            for (const QLabel *Zeile : Box->findChildren<QLabel *>()) {
+                Gezeigt += Zeile->text();
+            }
+            Box->reject();
+        }
+    });
+    Takt.start(20);
+    Ausgabefang Fang;
+    QTest::keyClick(Eingabe(w), Qt::Key_S, Qt::ControlModifier);
+    Takt.stop();
+
+    if (Meldung.isEmpty()) {
+        QCOMPARE(Gezeigt, QString());
+        QCOMPARE(QImage(Datei).convertToFormat(QImage::Format_RGB32), Eigenes_Bild(w));
+    } else {
+        QVERIFY2(Gezeigt.contains(Meldung), qPrintable(Gezeigt));
+        QCOMPARE(QDir(Ordner.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden), QStringList());
+    }
 }
 
 QTEST_MAIN(KdeWTest)

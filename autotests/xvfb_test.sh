@@ -10,9 +10,11 @@
 #   datei  a file; the formula is 0*x
 #   rohr   a pipe whose reader ends after the first byte (kurvano | head -c 1)
 #   zu     a closed descriptor 1 (kurvano >&-)
+#   grad   a file, and kurvano started as kurvano 'x^2' --grad
 # With rohr and zu the formula is the faulty foo(x), whose messages go to
 # that output at every repaint; kurvano must go on running and drawing.
-# Usage: xvfb_test.sh KURVANO FENSTER_SCHLIESSEN [datei|rohr|zu]
+# With grad the window must open in the degree view with x^2 drawn.
+# Usage: xvfb_test.sh KURVANO FENSTER_SCHLIESSEN [datei|rohr|zu|grad]
 set -eu
 
 KURVANO=$1
@@ -70,6 +72,9 @@ zu)
     FORMEL="foo(x)"
     "$KURVANO" >&- 2>"$ARBEIT/fehler" &
     ;;
+grad)
+    "$KURVANO" 'x^2' --grad >"$ARBEIT/ausgabe" 2>"$ARBEIT/fehler" &
+    ;;
 *)
     fehler "unknown kind of output: $ART"
     ;;
@@ -100,54 +105,67 @@ warte_auf() {
     fehler "pixel ($1, $2) is $(pixel "$1" "$2"), not $3"
 }
 
-# The first paint: the radian view's frame.
-warte_auf 30 200 "#0000FF"
+# Pixels (x, y) of the last screenshot against their colours: "x y #RRGGBB" ...
+pruefe() {
+    for probe in "$@"; do
+        set -- $probe
+        [ "$(pixel "$1" "$2")" = "$3" ] || fehler "pixel ($1, $2) is $(pixel "$1" "$2"), not $3"
+    done
+}
 
-xdotool windowfocus --sync "$FENSTER"
-xdotool key --window "$FENSTER" ctrl+a
-xdotool type --window "$FENSTER" --delay 20 "$FORMEL"
-xdotool key --window "$FENSTER" Return
-# The left edge of the last dot on row 380, whose rest the frame cuts off;
-# the preset has the axis there.
-warte_auf 669 381 "#FFFF00"
-if [ "$ART" = rohr ]; then
-    timeout 10 sh -c "while kill -0 $LESER 2>/dev/null; do sleep 0.1; done" || fehler "the reader did not end"
-    LESER=""
-    [ "$(wc -c <"$ARBEIT/gelesen")" -eq 1 ] || fehler "the messages never reached the pipe"
-fi
-
-# The degree view, whose messages come after the reader has gone: frame
-# from column 10, the line on row 380 from column 10 to the frame's edge at
-# 729, where the grid line goes on.
-xdotool mousemove "$((50 + 735 + 5 + 8))" "$((1 + 80 + 40 + 15))" click 1
-warte_auf 10 200 "#0000FF"
-for probe in "30 200 #000000" "10 380 #FFFF00" "370 380 #FFFF00" "729 380 #FFFF00" "730 380 #0000FF" "731 380 #C8C8D2" \
-    "200 379 #0000FF" "200 381 #0000FF" "370 379 #0000FF" "200 180 #0000FF" "369 300 #0000FF"; do
-    set -- $probe
-    [ "$(pixel "$1" "$2")" = "$3" ] || fehler "pixel ($1, $2) is $(pixel "$1" "$2"), not $3"
-done
-
-# The click left the keyboard in the entry: the formula x, typed now, is
-# drawn, in the degree view the line from (71, 679) up to (669, 81).
-xdotool key --window "$FENSTER" ctrl+a
-xdotool type --window "$FENSTER" --delay 20 "x"
-xdotool key --window "$FENSTER" Return
-warte_auf 410 340 "#FFFF00"
-
-# A faulty formula draws the line of 0 and turns the entry's text red.
-hat_farbe 5 10 560 30 "#C80000" && fehler "red text in the entry before a fault"
-xdotool key --window "$FENSTER" ctrl+a
-xdotool type --window "$FENSTER" --delay 20 "sin x"
-xdotool key --window "$FENSTER" Return
-warte_auf 200 380 "#FFFF00"
-hat_farbe 5 10 560 30 "#C80000" || fehler "no red text in the entry"
-hat_farbe 735 160 114 539 "#C80000" || fehler "no message in the info area"
-
-if [ "$ART" = datei ]; then
-    # The window is gone before the keys are released, which xdotool reports.
-    xdotool key --window "$FENSTER" ctrl+q 2>/dev/null || true
-else
+if [ "$ART" = grad ]; then
+    # The degree view's frame from column 10; x^2 through (0, 0), (5, 25)
+    # and (-10, 100), and nothing on the axis at 30.
+    warte_auf 10 200 "#0000FF"
+    pruefe "30 200 #000000" "370 380 #FFFF00" "375 355 #FFFF00" "360 280 #FFFF00" "400 380 #0000FF"
     "$SCHLIESSEN" "$FENSTER"
+else
+    # The first paint: the radian view's frame.
+    warte_auf 30 200 "#0000FF"
+
+    xdotool windowfocus --sync "$FENSTER"
+    xdotool key --window "$FENSTER" ctrl+a
+    xdotool type --window "$FENSTER" --delay 20 "$FORMEL"
+    xdotool key --window "$FENSTER" Return
+    # The left edge of the last dot on row 380, whose rest the frame cuts
+    # off; the preset has the axis there.
+    warte_auf 669 381 "#FFFF00"
+    if [ "$ART" = rohr ]; then
+        timeout 10 sh -c "while kill -0 $LESER 2>/dev/null; do sleep 0.1; done" || fehler "the reader did not end"
+        LESER=""
+        [ "$(wc -c <"$ARBEIT/gelesen")" -eq 1 ] || fehler "the messages never reached the pipe"
+    fi
+
+    # The degree view, whose messages come after the reader has gone: frame
+    # from column 10, the line on row 380 from column 10 to the frame's edge
+    # at 729, where the grid line goes on.
+    xdotool mousemove "$((50 + 735 + 5 + 8))" "$((1 + 80 + 40 + 15))" click 1
+    warte_auf 10 200 "#0000FF"
+    pruefe "30 200 #000000" "10 380 #FFFF00" "370 380 #FFFF00" "729 380 #FFFF00" "730 380 #0000FF" "731 380 #C8C8D2" \
+        "200 379 #0000FF" "200 381 #0000FF" "370 379 #0000FF" "200 180 #0000FF" "369 300 #0000FF"
+
+    # The click left the keyboard in the entry: the formula x, typed now, is
+    # drawn, in the degree view the line from (71, 679) up to (669, 81).
+    xdotool key --window "$FENSTER" ctrl+a
+    xdotool type --window "$FENSTER" --delay 20 "x"
+    xdotool key --window "$FENSTER" Return
+    warte_auf 410 340 "#FFFF00"
+
+    # A faulty formula draws the line of 0 and turns the entry's text red.
+    hat_farbe 5 10 560 30 "#C80000" && fehler "red text in the entry before a fault"
+    xdotool key --window "$FENSTER" ctrl+a
+    xdotool type --window "$FENSTER" --delay 20 "sin x"
+    xdotool key --window "$FENSTER" Return
+    warte_auf 200 380 "#FFFF00"
+    hat_farbe 5 10 560 30 "#C80000" || fehler "no red text in the entry"
+    hat_farbe 735 160 114 539 "#C80000" || fehler "no message in the info area"
+
+    if [ "$ART" = datei ]; then
+        # The window is gone before the keys are released, which xdotool reports.
+        xdotool key --window "$FENSTER" ctrl+q 2>/dev/null || true
+    else
+        "$SCHLIESSEN" "$FENSTER"
+    fi
 fi
 STATUS=0
 timeout 20 sh -c "while kill -0 $PROGRAMM 2>/dev/null; do sleep 0.1; done" || fehler "kurvano did not end"

@@ -107,6 +107,8 @@ KdeW::KdeW()
         std::initializer_list<QWidget *> { LEdit1, ButtonZeichnen, ButtonLoeschen, ButtonRahmen }) {
         Steuerelement->setAutoFillBackground(true);
     }
+
+    Bildaktionen_anlegen();
 }
 
 void KdeW::setBackground()
@@ -151,6 +153,17 @@ void KdeW::RButton(int ButtonNr)
     Formelinterpreter.setRAD(ButtonNr == 1);
     Formel_uebernehmen();
     Bild_erneuern();
+}
+
+void KdeW::Formel_vorgeben(const QString &Text)
+{
+    LEdit1->setText(Text);
+}
+
+void KdeW::Ansicht_waehlen(bool Bogenmass)
+{
+    (Bogenmass ? b1 : b2)->setChecked(true);
+    Formelinterpreter.setRAD(Bogenmass);
 }
 
 void KdeW::Formel_uebernehmen()

@@ -15,6 +15,7 @@
 class Infofeld;
 class QButtonGroup;
 class QGroupBox;
+class QImage;
 class QLineEdit;
 class QPainter;
 class QPushButton;
@@ -46,23 +47,36 @@ public:
 
     void setBackground();
 
+    // The start from the command line: a formula for the entry, and the view.
+    void Formel_vorgeben(const QString &Text);
+    void Ansicht_waehlen(bool Bogenmass);
+
+    // The graph below the controls, 850 x 650, as the window paints it for
+    // the entry's formula and the view now chosen.
+    QImage Bild();
+
 public Q_SLOTS:
     void Zeichnen();
     void Loeschen();
     void LEdit1_returnPressed();
     void RButton(int ButtonNr);
+    void Bild_speichern();
+    void Bild_kopieren();
 
 protected:
     void paintEvent(QPaintEvent *) override;
     void resizeEvent(QResizeEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *) override;
+    bool eventFilter(QObject *Objekt, QEvent *Ereignis) override;
 
 private:
     void Formel_uebernehmen();
     void Bild_erneuern();
     void Fehler_anzeigen();
     void Zeiger_anzeigen();
+    void Bild_malen();
+    void Bildaktionen_anlegen();
 
     static QRect Kurvenfeld(bool Bogenmass);
     static void Rechteck(int x, int y, int Breite, int Hoehe);

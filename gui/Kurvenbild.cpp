@@ -9,6 +9,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPen>
@@ -158,6 +159,33 @@ void KdeW::paintEvent(QPaintEvent *)
         p.drawPixmap(0, 0, buffer);
         Hintergrund_neu = false;
     }
+    Bild_malen();
+    p.end();
+}
+
+// The graph as the window shows it, from row 50 down: drawn by the same
+// code into an image of the window's size, in the format of the window's
+// own paint.
+QImage KdeW::Bild()
+{
+    ensurePolished();
+    QImage Ganz(BILD_BREITE, BILD_HOEHE, QImage::Format_RGB32);
+    // The labels' points become the pixels they have on the window's screen.
+    Ganz.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+    Ganz.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+    p.begin(&Ganz);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    // On the window, begin gives the painter the window's text colour, which
+    // the outline of the first fill keeps; on an image it would be black.
+    p.setPen(palette().color(foregroundRole()));
+    Bild_malen();
+    p.end();
+    return Ganz.copy(0, 50, BILD_BREITE, BILD_HOEHE - 50);
+}
+
+// Everything a paint draws, on whatever device p has been begun on.
+void KdeW::Bild_malen()
+{
     Formel_uebernehmen();
     Formelinterpreter.Formel_compillieren();
     // The outline keeps the pen that begin took from the window.
@@ -170,7 +198,6 @@ void KdeW::paintEvent(QPaintEvent *)
         Gradmass_Gitter();
         Gradmass_Kurve();
     }
-    p.end();
 }
 
 // The frame of the curve, borders included; the curve stays inside it.

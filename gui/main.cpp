@@ -1,15 +1,22 @@
 // SPDX-FileCopyrightText: 2026 Kurvano developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
+#include "Bilddatei.h"
 #include "KdeKurvano.h"
 
 #include <KAboutData>
 #include <KLocalizedString>
 #include <QApplication>
+#include <QByteArray>
+#include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QImage>
+#include <QStringList>
 
 #include <csignal>
+#include <cstdio>
+#include <iostream>
 
 #include <fcntl.h>
 
@@ -25,6 +32,70 @@ void Standardkanaele_belegen()
         }
     }
 }
+
+bool gesetzt(const char *Variable)
+{
+    return !qEnvironmentVariableIsEmpty(Variable);
+}
+
+bool Bild_verlangt(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray Argument(argv[i]);
+        if (Argument == "--") {
+            break;
+        }
+        if (Argument == "--bild" || Argument.startsWith("--bild=")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Qt settles its platform when the application object is made, and the X11
+// one aborts without an X server. A picture for a file needs no display, nor
+// do --help and --version; a platform the user has chosen stays. True when
+// the offscreen platform stands in for a missing display.
+bool Plattform_waehlen(int argc, char **argv)
+{
+    if (gesetzt("QT_QPA_PLATFORM")) {
+        return false;
+    }
+    const bool Ohne_Anzeige = !gesetzt("DISPLAY") && !gesetzt("WAYLAND_DISPLAY");
+    if (Ohne_Anzeige || Bild_verlangt(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    return Ohne_Anzeige;
+}
+
+void melden(const QString &Text)
+{
+    std::fprintf(stderr, "kurvano: %s\n", qPrintable(Text));
+}
+
+// 0 when the picture is written, 1 when it is not, 2 when it is written but
+// the formula has faults and so draws as the line of 0.
+int Bild_ausgeben(KdeW &Fenster, const QString &Datei)
+{
+    const QString Fehler = Bild_schreiben(Fenster.Bild(), Datei);
+    if (!Fehler.isEmpty()) {
+        melden(Fehler);
+        return 1;
+    }
+    if (Formelinterpreter.Fehleranzahl() > 0) {
+        // The interpreter's own messages come first.
+        std::cout.flush();
+        melden(QStringLiteral("the formula has faults; its picture shows the line of 0"));
+        return 2;
+    }
+    return 0;
+}
+
+// The formula as the shell gave it, read as UTF-8 whatever the locale.
+QString Formeltext(const QString &Argument)
+{
+    return QString::fromUtf8(Argument.toLocal8Bit());
+}
 }
 
 int main(int argc, char **argv)
@@ -33,6 +104,7 @@ int main(int argc, char **argv)
     // A message to a pipe whose reader has gone must not end the program;
     // the failed write only sets std::cout's error state.
     std::signal(SIGPIPE, SIG_IGN);
+    const bool Ohne_Anzeige = Plattform_waehlen(argc, argv);
     Formelinterpreter.setRAD(true);
     QApplication app(argc, argv);
     // The texts of KAboutData's own options come from this domain.
@@ -51,11 +123,39 @@ int main(int argc, char **argv)
 
     QCommandLineParser parser;
     about.setupCommandLine(&parser);
+    const QCommandLineOption Grad(QStringLiteral("grad"), QStringLiteral("Start in the degree view (DEG)."));
+    const QCommandLineOption Bild(QStringLiteral("bild"),
+        QStringLiteral("Write the graph as a picture to <DATEI> and exit, without a window or a display. "
+                       "The extension gives the format (png, jpg, bmp, ...). Exit status 1 when the file cannot be "
+                       "written, 2 when the formula has faults."),
+        QStringLiteral("DATEI"));
+    parser.addOptions({ Grad, Bild });
+    parser.addPositionalArgument(QStringLiteral("FORMEL"),
+        QStringLiteral("The formula to draw, instead of sin(X)+x^2*0.1."), QStringLiteral("[FORMEL]"));
     parser.process(app);
     about.processCommandLine(&parser);
 
+    const QStringList Formeln = parser.positionalArguments();
+    if (Formeln.size() > 1) {
+        melden(QStringLiteral("one formula only; quote a formula with blanks"));
+        return 1;
+    }
+    if (Ohne_Anzeige && !parser.isSet(Bild)) {
+        melden(QStringLiteral("no display; draw into a file with --bild DATEI"));
+        return 1;
+    }
+
     // The window deletes itself when it is closed.
     KdeW *top = new KdeW;
+    if (!Formeln.isEmpty()) {
+        top->Formel_vorgeben(Formeltext(Formeln.first()));
+    }
+    top->Ansicht_waehlen(!parser.isSet(Grad));
+    if (parser.isSet(Bild)) {
+        const int Status = Bild_ausgeben(*top, parser.value(Bild));
+        delete top;
+        return Status;
+    }
     top->show();
     top->setBackground();
     return app.exec();

@@ -1,0 +1,210 @@
+// SPDX-FileCopyrightText: 2026 Kurvano developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// The program on the command line, where there is no display: the picture
+// that --bild writes against the window's own paint, and the exit statuses.
+
+#include "fensterhilfe.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+class BefehlszeileTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void bild_data();
+    void bild();
+    void ausgang_data();
+    void ausgang();
+
+private:
+    struct Lauf {
+        int Status = -1;
+        QByteArray Ausgabe;
+        QList<QByteArray> Fehlerzeilen;
+    };
+    Lauf starten(const QStringList &Argumente, const QString &Vorspann = QString());
+
+    KdeW *w = nullptr;
+    QTemporaryDir Laufzeit;
+};
+
+void BefehlszeileTest::initTestCase()
+{
+    QVERIFY(Laufzeit.isValid());
+    w = neuesFenster();
+}
+
+void BefehlszeileTest::cleanupTestCase()
+{
+    delete w;
+}
+
+// As a shell starts it with no display and no platform chosen. Vorspann is
+// shell code run first, in the same process.
+BefehlszeileTest::Lauf BefehlszeileTest::starten(const QStringList &Argumente, const QString &Vorspann)
+{
+    QProcessEnvironment Umgebung = QProcessEnvironment::systemEnvironment();
+    for (const char *Name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" }) {
+        Umgebung.remove(QString::fromLatin1(Name));
+    }
+    // Without it Qt warns on standard error.
+    Umgebung.insert(QStringLiteral("XDG_RUNTIME_DIR"), Laufzeit.path());
+    QProcess Prozess;
+    Prozess.setProcessEnvironment(Umgebung);
+    if (Vorspann.isEmpty()) {
+        Prozess.start(QStringLiteral(KURVANO_PROGRAMM), Argumente);
+    } else {
+        const QStringList Shell { QStringLiteral("-c"), Vorspann + QStringLiteral("; exec \"$0\" \"$@\""),
+            QStringLiteral(KURVANO_PROGRAMM) };
+        Prozess.start(QStringLiteral("sh"), Shell + Argumente);
+    }
+    Lauf Ergebnis;
+    if (!Prozess.waitForFinished(120000) || Prozess.exitStatus() != QProcess::NormalExit) {
+        return Ergebnis;
+    }
+    Ergebnis.Status = Prozess.exitCode();
+    Ergebnis.Ausgabe = Prozess.readAllStandardOutput();
+    const QByteArray Fehler = Prozess.readAllStandardError();
+    Ergebnis.Fehlerzeilen = Fehler.isEmpty() ? QList<QByteArray>() : Fehler.trimmed().split('\n');
+    return Ergebnis;
+}
+
+// The formula as the shell passes it (UTF-8), in the window as typed text.
+void BefehlszeileTest::bild_data()
+{
+    QTest::addColumn<QString>("Formel");
+    QTest::addColumn<bool>("Bogenmass");
+    QTest::addColumn<int>("Status");
+    QTest::addColumn<QByteArray>("Meldung");
+
+    const QString Zu_lang = QStringLiteral("x") + QString(253, QLatin1Char(' ')) + QStringLiteral("+5");
+    QTest::newRow("Voreinstellung RAD") << QString() << true << 0 << QByteArray();
+    QTest::newRow("Voreinstellung DEG") << QString() << false << 0 << QByteArray();
+    QTest::newRow("x^2 DEG") << QStringLiteral("x^2") << false << 0 << QByteArray();
+    QTest::newRow("Pole RAD") << QStringLiteral("tan(x)") << true << 0 << QByteArray();
+    QTest::newRow("fehlerhaft RAD") << QStringLiteral("foo(x)") << true << 2 << QByteArray("Befehl nicht bekannt: foo");
+    QTest::newRow("fehlerhaft DEG") << QStringLiteral("foo(x)") << false << 2
+                                    << QByteArray("Befehl nicht bekannt: foo");
+    QTest::newRow("Latin-1") << QStringLiteral("x+\u00e4") << true << 2 << QByteArray("Befehl nicht bekannt: \xe4");
+    QTest::newRow("Euro") << QStringLiteral("x+\u20ac") << false << 2 << QByteArray("Befehl nicht bekannt: ?");
+    // Cut after 255 characters, the "+" at the end dropped: x, not x+5.
+    QTest::newRow("256 Zeichen") << Zu_lang << false << 0 << QByteArray();
+}
+
+void BefehlszeileTest::bild()
+{
+    QFETCH(QString, Formel);
+    QFETCH(bool, Bogenmass);
+    QFETCH(int, Status);
+    QFETCH(QByteArray, Meldung);
+
+    QTemporaryDir Ordner;
+    const QString Datei = Ordner.filePath(QStringLiteral("bild.png"));
+    QStringList Argumente { QStringLiteral("--bild"), Datei };
+    if (!Bogenmass) {
+        Argumente << QStringLiteral("--grad");
+    }
+    if (!Formel.isEmpty()) {
+        Argumente << Formel;
+    }
+    const Lauf Ergebnis = starten(Argumente);
+
+    QCOMPARE(Ergebnis.Status, Status);
+    QCOMPARE(Ergebnis.Fehlerzeilen.size(), Status == 2 ? 1 : 0);
+    if (Meldung.isEmpty()) {
+        QCOMPARE(Ergebnis.Ausgabe, QByteArray());
+    } else {
+        QVERIFY(Ergebnis.Ausgabe.contains(Meldung));
+    }
+    Eingabe(w)->setText(Formel.isEmpty() ? VOREINSTELLUNG : Formel);
+    Ausgabefang Fang;
+    w->RButton(Bogenmass ? 1 : 2);
+    QCOMPARE(QImage(Datei).convertToFormat(QImage::Format_RGB32), Eigenes_Bild(w));
+}
+
+// Each row runs in a directory of its own that holds the picture alt.png
+// and the plain file "datei"; %D stands for that directory.
+void BefehlszeileTest::ausgang_data()
+{
+    QTest::addColumn<QStringList>("Argumente");
+    QTest::addColumn<QString>("Vorspann");
+    QTest::addColumn<int>("Status");
+    QTest::addColumn<QString>("Text");
+    QTest::addColumn<QStringList>("Danach");
+
+    const QStringList Vorher { QStringLiteral("alt.png"), QStringLiteral("datei") };
+    const QString Voll = QStringLiteral("ulimit -f 4; trap '' XFSZ");
+    auto Zeile = [](const char *Name, std::initializer_list<const char *> Argumente, int Status, const char *Text,
+                     const QStringList &Danach, const QString &Vorspann = QString()) {
+        QStringList Liste;
+        for (const char *Argument : Argumente) {
+            Liste << QString::fromUtf8(Argument);
+        }
+        QTest::newRow(Name) << Liste << Vorspann << Status << QString::fromUtf8(Text) << Danach;
+    };
+    Zeile("png", { "--bild", "%D/neu.png", "x" }, 0, "", Vorher + QStringList { QStringLiteral("neu.png") });
+    Zeile("JPG", { "--bild", "%D/neu.JPG", "--grad" }, 0, "", Vorher + QStringList { QStringLiteral("neu.JPG") });
+    Zeile("bmp mit =", { "--bild=%D/neu.bmp" }, 0, "", Vorher + QStringList { QStringLiteral("neu.bmp") });
+    Zeile("Formel mit -", { "--bild", "%D/neu.png", "--", "-x" }, 0, "",
+        Vorher + QStringList { QStringLiteral("neu.png") });
+    Zeile("unbekannte Endung", { "--bild", "%D/neu.xyz" }, 1, "png, ppm", Vorher);
+    Zeile("ohne Endung", { "--bild", "%D/neu" }, 1, "png, ppm", Vorher);
+    Zeile("fehlendes Verzeichnis", { "--bild", "%D/fehlt/neu.png" }, 1, "fehlt/neu.png", Vorher);
+    Zeile("Verzeichnis ist Datei", { "--bild", "%D/datei/neu.png" }, 1, "datei/neu.png", Vorher);
+    Zeile("nur lesbar", { "--bild", "/proc/kurvano.png" }, 1, "/proc/kurvano.png", Vorher);
+    // Full after 2 KiB: the picture's last write fails, or an earlier one.
+    Zeile("voll, png über alt", { "--bild", "%D/alt.png" }, 1, "alt.png", Vorher, Voll);
+    Zeile("voll, bmp", { "--bild", "%D/neu.bmp" }, 1, "neu.bmp", Vorher, Voll);
+    Zeile("unbekannte Option", { "--farbe" }, 1, "farbe", Vorher);
+    Zeile("--bild ohne Datei", { "--bild" }, 1, "bild", Vorher);
+    Zeile("zwei Formeln", { "--bild", "%D/neu.png", "x", "x^2" }, 1, "one formula", Vorher);
+    Zeile("Fenster ohne Anzeige", {}, 1, "--bild", Vorher);
+    Zeile("--help", { "--help" }, 0, "--bild <DATEI>", Vorher);
+    Zeile("--version", { "--version" }, 0, "kurvano", Vorher);
+}
+
+void BefehlszeileTest::ausgang()
+{
+    QFETCH(QStringList, Argumente);
+    QFETCH(QString, Vorspann);
+    QFETCH(int, Status);
+    QFETCH(QString, Text);
+    QFETCH(QStringList, Danach);
+
+    QTemporaryDir Ordner;
+    QDir Verzeichnis(Ordner.path());
+    for (const QString &Name : { QStringLiteral("alt.png"), QStringLiteral("datei") }) {
+        QFile Datei(Verzeichnis.filePath(Name));
+        QVERIFY(Datei.open(QIODevice::WriteOnly));
+        Datei.write("alt");
+    }
+    Argumente.replaceInStrings(QStringLiteral("%D"), Ordner.path());
+
+    const Lauf Ergebnis = starten(Argumente, Vorspann);
+
+    QCOMPARE(Ergebnis.Status, Status);
+    if (Status == 1) {
+        QCOMPARE(Ergebnis.Fehlerzeilen.size(), 1);
+    }
+    QVERIFY2(QString::fromLocal8Bit(Ergebnis.Ausgabe + Ergebnis.Fehlerzeilen.join('\n')).contains(Text),
+        qPrintable(QString::fromLocal8Bit(Ergebnis.Fehlerzeilen.join('\n'))));
+    QCOMPARE(Verzeichnis.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden), Danach);
+    QFile Alt(Verzeichnis.filePath(QStringLiteral("alt.png")));
+    QVERIFY(Alt.open(QIODevice::ReadOnly));
+    QCOMPARE(Alt.readAll(), QByteArray("alt"));
+    for (const QString &Name : Danach.mid(2)) {
+        QCOMPARE(QImage(Verzeichnis.filePath(Name)).size(), QSize(BILD_BREITE, BILD_HOEHE - 50));
+    }
+}
+
+QTEST_MAIN(BefehlszeileTest)
+
+#include "befehlszeilentest.moc"
