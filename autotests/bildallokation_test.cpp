@@ -7,7 +7,7 @@
 
 #include "fensterhilfe.h"
 
-#include <KMainWindow>
+#include <QMainWindow>
 #include <QPainter>
 
 #include "allokationszaehler.h"
@@ -16,7 +16,7 @@ namespace {
 // A shown main window like KdeW that paints only what the painter needs of
 // Qt in any case: begin and end, and on request the labels' 26 two-character
 // texts in their font, whose layout Qt makes on the heap.
-class Leerbild : public KMainWindow
+class Leerbild : public QMainWindow
 {
 public:
     explicit Leerbild(bool mitTexten)
