@@ -35,6 +35,7 @@ private:
 
     Schritt Schritte[Platz + 1] = {};
     int Laenge = 0;
+    bool Sichern = false; // the next step pushes Akku before it starts a value
 };
 
 #endif
