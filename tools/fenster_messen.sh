@@ -8,10 +8,12 @@
 # repaints at every key press. Builds as released, alternates the two
 # programs over several rounds and prints the medians and their ratios.
 #   tools/fenster_messen.sh [ROUNDS]    (default 7)
+# KURVANO=path measures another build of kurvano against the same widget.
 set -eu
 cd "$(dirname "$0")/.."
 RUNDEN=${1:-7}
 TASTEN=50
+KURVANO=${KURVANO:-build-bench/bin/kurvano}
 
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DKURVANO_BUILD_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
@@ -85,7 +87,7 @@ median() {
 # kurvano's first frame shows the blue frame at (30, 200); the bare
 # widget's its fill.
 for r in $(seq "$RUNDEN"); do
-    runde 30 200 0000FF build-bench/bin/kurvano >>"$ARBEIT/kurvano"
+    runde 30 200 0000FF "$KURVANO" >>"$ARBEIT/kurvano"
     runde 30 200 C8C8D2 build-bench/bin/leeres_fenster >>"$ARBEIT/leer"
     echo "round $r: kurvano $(tail -n 1 "$ARBEIT/kurvano"), bare widget $(tail -n 1 "$ARBEIT/leer") (ms, us)" >&2
 done
