@@ -7,7 +7,7 @@
 
 #include "fensterhilfe.h"
 
-#include <KMainWindow>
+#include <QMainWindow>
 #include <QPainter>
 
 #include "allokationszaehler.h"
@@ -17,7 +17,7 @@ namespace {
 // Qt in any case: begin and end, the clip of the curve to its frame, and on
 // request the labels' 26 two-character texts in their font, whose layout Qt
 // makes on the heap.
-class Leerbild : public KMainWindow
+class Leerbild : public QMainWindow
 {
 public:
     explicit Leerbild(bool mitTexten)

@@ -32,6 +32,12 @@ public:
     {
         return m.Fehler;
     }
+    // The walk over the tokens, from which the compile records the program
+    // that Formel_Berechnen runs.
+    static double Durchlauf(Mathe &m)
+    {
+        return m.Formel_durchlaufen();
+    }
 };
 
 // Collects what std::cout receives while it lives.

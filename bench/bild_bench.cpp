@@ -6,6 +6,7 @@
 // sample, and closes with the ratios of this very run.
 
 #include "KdeKurvano.h"
+#include "Vektorzustand.h"
 
 #include "ergebnisse.h"
 
@@ -149,6 +150,37 @@ void Gradmass_Einzellinien(benchmark::State &Zustand)
     }
 }
 
+// ---------------------------------------------------------------- after painting
+
+// Qt's vectorised painting can leave the vector registers in a state that
+// slows the SSE code after it. The radian view's evaluations, timed alone:
+// cold (the registers as they are before any painting), right after a
+// QPainter fill, and after the fill with the registers cleared as the window
+// clears them before its samples.
+enum class Vorher { Nichts, Fuellung, Fuellung_und_Aufraeumen };
+
+void Nach_dem_Malen(benchmark::State &Zustand, Vorher Was)
+{
+    Formelinterpreter.setRAD(true);
+    QImage Bild = Fensterbild();
+    for (auto _ : Zustand) {
+        Zustand.PauseTiming();
+        if (Was == Vorher::Nichts) {
+            Vektorregister_aufraeumen();
+        } else {
+            QPainter(&Bild).fillRect(Bild.rect(), Qt::black);
+        }
+        Zustand.ResumeTiming();
+        if (Was == Vorher::Fuellung_und_Aufraeumen) {
+            Vektorregister_aufraeumen();
+        }
+        Compilieren();
+        for (double x = -6.4; x <= 6.4; x += 0.001) {
+            benchmark::DoNotOptimize(im_Band(Bogenmass_Zeile(x)));
+        }
+    }
+}
+
 // ---------------------------------------------------------------- closing table
 
 void Zeile(const Ergebnisse &Zeiten, const std::string &Ansicht, const char *Einzeln)
@@ -170,6 +202,17 @@ void Tabelle(const Ergebnisse &Zeiten)
         "one call/repaint");
     Zeile(Zeiten, "Bogenmass", "Einzelpunkte");
     Zeile(Zeiten, "Gradmass", "Einzellinien");
+
+    const double Kalt = Zeiten.Zeit("NachDemMalen/kalt");
+    const double Gefuellt = Zeiten.Zeit("NachDemMalen/Fuellung");
+    const double Aufgeraeumt = Zeiten.Zeit("NachDemMalen/Fuellung_Aufraeumen");
+    if (!std::isnan(Kalt + Gefuellt + Aufgeraeumt)) {
+        std::printf("\n12,800 evaluations of the preset, microseconds (CPU time; median if repeated)\n");
+        std::printf(
+            "%8s %12s %18s %14s %20s\n", "cold", "after fill", "fill, then cleared", "fill/cold", "fill+cleared/cold");
+        std::printf(
+            "%8.1f %12.1f %18.1f %14.2f %20.2f\n", Kalt, Gefuellt, Aufgeraeumt, Gefuellt / Kalt, Aufgeraeumt / Kalt);
+    }
 }
 
 void registrieren()
@@ -180,6 +223,11 @@ void registrieren()
     benchmark::RegisterBenchmark("Gradmass/Neuzeichnen", Neuzeichnen, false)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Gradmass/Auswertungen", Gradmass_Auswertungen)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Gradmass/Einzellinien", Gradmass_Einzellinien)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("NachDemMalen/kalt", Nach_dem_Malen, Vorher::Nichts)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("NachDemMalen/Fuellung", Nach_dem_Malen, Vorher::Fuellung)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("NachDemMalen/Fuellung_Aufraeumen", Nach_dem_Malen, Vorher::Fuellung_und_Aufraeumen)
+        ->Unit(benchmark::kMicrosecond);
 }
 
 // Timing a render is only worth it if the render really runs paintEvent:

@@ -99,21 +99,6 @@ constexpr std::array<unsigned char, 256> Stoppzeichen_anlegen()
 
 constexpr std::array<unsigned char, 256> Stoppzeichen = Stoppzeichen_anlegen();
 
-double Anwenden(char Op, double Akku, double Zahl)
-{
-    switch (Op) {
-    case '+':
-        return Akku + Zahl;
-    case '-':
-        return Akku - Zahl;
-    case '*':
-        return Akku * Zahl;
-    case '^':
-        return std::pow(Akku, Zahl);
-    default: // "/" and ":"
-        return Akku / Zahl;
-    }
-}
 } // namespace
 
 void Mathe::setRAD(bool RAD)
@@ -124,6 +109,28 @@ void Mathe::setRAD(bool RAD)
 bool Mathe::statusRAD() const
 {
     return RAD;
+}
+
+// Where the walk reads a number or x: the value itself when it evaluates,
+// a leaf of the tree when it records.
+template<> double Mathe::Konstante<double>(double Zahl)
+{
+    return Zahl;
+}
+
+template<> double Mathe::Variable<double>()
+{
+    return x;
+}
+
+template<> Aufgezeichnet Mathe::Konstante<Aufgezeichnet>(double Zahl)
+{
+    return { &Baum, Baum.Konstante(Zahl) };
+}
+
+template<> Aufgezeichnet Mathe::Variable<Aufgezeichnet>()
+{
+    return { &Baum, Baum.Variable() };
 }
 
 // ---------------------------------------------------------------- compile
@@ -152,9 +159,12 @@ void Mathe::Formel_compillieren()
         }
     }
 
+    // No program of an earlier formula may outlive a failed compile.
+    Programme[false].leeren();
+    Programme[true].leeren();
     FormelZerlegen();
     if (Fehler == 0) {
-        Probelauf();
+        Programme_aufzeichnen();
     }
 }
 
@@ -258,18 +268,33 @@ const char *Mathe::Fehlertext(int Nr) const
     return Nr >= 0 && Nr < std::min(Fehler, MAX_FEHLERTEXTE) ? Fehlertexte[Nr] : nullptr;
 }
 
-// How deep an evaluation nests depends on the tokens alone, never on x,
-// the values or the angle mode, so one trial run tells whether every
-// evaluation stays inside Wertigkeit.
-void Mathe::Probelauf()
+// The walk takes the same path through the tokens for every x, every value
+// and both angle modes (only the conversions to radians differ), so one run
+// per mode with recording values gives programs that compute what the walk
+// computes. How deep it nests is known from the first run: a formula that
+// would leave Wertigkeit is refused.
+void Mathe::Programme_aufzeichnen()
 {
+    const bool Modus = RAD;
+    if (Programm_aufzeichnen(true)) {
+        Programm_aufzeichnen(false);
+    } else {
+        Programme[true].leeren();
+        Fehler_melden("Klammerung zu tief verschachtelt", "", 0);
+    }
+    RAD = Modus;
+}
+
+bool Mathe::Programm_aufzeichnen(bool Modus)
+{
+    RAD = Modus;
+    Baum.leeren();
     PC = 0;
     NrRekursiv = 0;
     Verschachtelung_zu_tief = false;
-    Rechnen(0.0);
-    if (Verschachtelung_zu_tief) {
-        Fehler_melden("Klammerung zu tief verschachtelt", "", 0);
-    }
+    const Aufgezeichnet Wert = Rechnen(Konstante<Aufgezeichnet>(0.0));
+    Programme[Modus].uebersetzen(Baum, Wert.Knoten);
+    return !Verschachtelung_zu_tief;
 }
 
 // ---------------------------------------------------------------- evaluate
@@ -296,11 +321,25 @@ void Mathe::Probelauf()
 
 double Mathe::Formel_Berechnen()
 {
-    PC = 0;
-    NrRekursiv = 0;
     if (Fehler == 0) {
+        return Programme[RAD].ausfuehren(x, Stapel);
+    }
+    return Verweigern();
+}
+
+// The walk itself, which the programs are recorded from.
+double Mathe::Formel_durchlaufen()
+{
+    if (Fehler == 0) {
+        PC = 0;
+        NrRekursiv = 0;
         return Rechnen(0.0);
     }
+    return Verweigern();
+}
+
+double Mathe::Verweigern() const
+{
     std::cout << "\nEs sind " << Fehler << " aufgtreten es kann keine Berechnug durchgef\xFChrt werden!\n";
     return 0.0;
 }
@@ -312,18 +351,18 @@ double Mathe::Formel_Berechnen()
 // its first operand in setAkku. Every operand that follows is applied at
 // once: with the pending operator, or, where none stands between two
 // operands, as an implicit product.
-double Mathe::Rechnen(double setAkku, bool Erstes)
+template<class W> W Mathe::Rechnen(W setAkku, bool Erstes)
 {
-    using Funktion = double (Mathe::*)();
+    using Funktion = W (Mathe::*)();
     // clang-format off
     static constexpr Funktion Funktionen[] = {
-        &Mathe::SINUS_DEG, &Mathe::COSINUS_DEG, &Mathe::TANGENS_DEG, &Mathe::ASINUS_DEG, &Mathe::ACOSINUS_DEG, &Mathe::ATANGENS_DEG,
-        &Mathe::SINUS,     &Mathe::COSINUS,     &Mathe::TANGENS,     &Mathe::ASINUS,     &Mathe::ACOSINUS,     &Mathe::ATANGENS,
-        &Mathe::LOG,       &Mathe::LN,          &Mathe::EXP_Z,       &Mathe::EXP_N,       &Mathe::WURZEL,       &Mathe::BETRAG,
+        &Mathe::SINUS_DEG<W>, &Mathe::COSINUS_DEG<W>, &Mathe::TANGENS_DEG<W>, &Mathe::ASINUS_DEG<W>, &Mathe::ACOSINUS_DEG<W>, &Mathe::ATANGENS_DEG<W>,
+        &Mathe::SINUS<W>,     &Mathe::COSINUS<W>,     &Mathe::TANGENS<W>,     &Mathe::ASINUS<W>,     &Mathe::ACOSINUS<W>,     &Mathe::ATANGENS<W>,
+        &Mathe::LOG<W>,       &Mathe::LN<W>,          &Mathe::EXP_Z<W>,       &Mathe::EXP_N<W>,       &Mathe::WURZEL<W>,       &Mathe::BETRAG<W>,
     };
     // clang-format on
 
-    double Akku = setAkku;
+    W Akku = setAkku;
     char Op = 0;
     bool Minus = false; // the signs read since the last operand negate
     bool Vorzeichen = false; // a sign stands before the next operand
@@ -336,16 +375,16 @@ double Mathe::Rechnen(double setAkku, bool Erstes)
             return Akku;
         }
         ++PC;
-        double Wert;
+        W Wert;
         switch (Code) {
         case ZAHL:
-            Wert = Zahlenwert[PC];
+            Wert = Konstante<W>(Zahlenwert[PC]);
             break;
         case 'x':
-            Wert = x;
+            Wert = Variable<W>();
             break;
         case '(':
-            Wert = Klammer();
+            Wert = Klammer<W>();
             Ebene_bit = Ebenenbit();
             break;
         case ')':
@@ -432,7 +471,7 @@ unsigned Mathe::Ebenenbit() const
 
 // PC stands on a "(". The forms (-number) and (-x) are one negated operand;
 // anything else opens a group.
-double Mathe::Klammer()
+template<class W> W Mathe::Klammer()
 {
     // Each look-ahead below reads a slot only after the one before it was
     // found to be no end mark.
@@ -442,24 +481,24 @@ double Mathe::Klammer()
         // its depth must still fit, or the full path refuses it.
         if (Befehle[PC + 2] == ')' && Platz_fuer_Ebene()) {
             PC += 2;
-            return Erster == ZAHL ? Zahlenwert[PC - 1] : x;
+            return Erster == ZAHL ? Konstante<W>(Zahlenwert[PC - 1]) : Variable<W>();
         }
     } else if (Erster == '-') {
         const char Zweiter = Befehle[PC + 2];
         if ((Zweiter == ZAHL || Zweiter == 'x') && Befehle[PC + 3] == ')') {
             PC += 3;
-            return -1.0 * (Zweiter == ZAHL ? Zahlenwert[PC - 1] : x);
+            return -1.0 * (Zweiter == ZAHL ? Konstante<W>(Zahlenwert[PC - 1]) : Variable<W>());
         }
     }
-    return Ebene(Klammer_R, 0.0);
+    return Ebene(Klammer_R, Konstante<W>(0.0));
 }
 
 // Opens a level one deeper. A group lowers NrRekursiv itself at its ")";
 // after a chain the caller lowers it.
-double Mathe::Ebene(int Art, double setAkku)
+template<class W> W Mathe::Ebene(int Art, W setAkku)
 {
     if (!Platz_fuer_Ebene()) {
-        // Out of the table: end this evaluation at once. Only the trial run
+        // Out of the table: end this evaluation at once. Only the recording
         // of the compile can get here; it refuses the formula.
         Verschachtelung_zu_tief = true;
         PC = Anzahl_FTeile - 1;
@@ -479,108 +518,108 @@ bool Mathe::Platz_fuer_Ebene() const
 // PC stands on a function's token. Its argument is the group, or the
 // negated operand, right after its name, and nothing after that. A name
 // without a group, as in sin2, takes the rest of its level.
-double Mathe::Argument()
+template<class W> W Mathe::Argument()
 {
     if (Befehle[PC + 1] != '(') {
-        return Rechnen(0.0);
+        return Rechnen(Konstante<W>(0.0));
     }
     ++PC;
-    return Klammer();
+    return Klammer<W>();
 }
 
-double Mathe::Winkel(double a) const
+template<class W> W Mathe::Winkel(W a) const
 {
     return RAD ? a : a * DegToRad;
 }
 
 // ---------------------------------------------------------------- functions
 
-double Mathe::SINUS()
+template<class W> W Mathe::SINUS()
 {
-    return std::sin(Winkel(Argument()));
+    return Funktionswert(Rechenfunktion::Sinus, Winkel(Argument<W>()));
 }
 
-double Mathe::COSINUS()
+template<class W> W Mathe::COSINUS()
 {
-    return std::cos(Winkel(Argument()));
+    return Funktionswert(Rechenfunktion::Kosinus, Winkel(Argument<W>()));
 }
 
-double Mathe::TANGENS()
+template<class W> W Mathe::TANGENS()
 {
-    return std::tan(Winkel(Argument()));
+    return Funktionswert(Rechenfunktion::Tangens, Winkel(Argument<W>()));
 }
 
-double Mathe::ASINUS()
+template<class W> W Mathe::ASINUS()
 {
-    return std::asin(Argument());
+    return Funktionswert(Rechenfunktion::Arkussinus, Argument<W>());
 }
 
-double Mathe::ACOSINUS()
+template<class W> W Mathe::ACOSINUS()
 {
-    return std::acos(Argument());
+    return Funktionswert(Rechenfunktion::Arkuskosinus, Argument<W>());
 }
 
-double Mathe::ATANGENS()
+template<class W> W Mathe::ATANGENS()
 {
-    return std::atan(Argument());
+    return Funktionswert(Rechenfunktion::Arkustangens, Argument<W>());
 }
 
-double Mathe::SINUS_DEG()
+template<class W> W Mathe::SINUS_DEG()
 {
-    return std::sin(Argument() * DegToRad);
+    return Funktionswert(Rechenfunktion::Sinus, Argument<W>() * DegToRad);
 }
 
-double Mathe::COSINUS_DEG()
+template<class W> W Mathe::COSINUS_DEG()
 {
-    return std::cos(Argument() * DegToRad);
+    return Funktionswert(Rechenfunktion::Kosinus, Argument<W>() * DegToRad);
 }
 
-double Mathe::TANGENS_DEG()
+template<class W> W Mathe::TANGENS_DEG()
 {
-    return std::tan(Argument() * DegToRad);
+    return Funktionswert(Rechenfunktion::Tangens, Argument<W>() * DegToRad);
 }
 
-double Mathe::ASINUS_DEG()
+template<class W> W Mathe::ASINUS_DEG()
 {
-    return std::asin(Argument()) * RadToDeg;
+    return Funktionswert(Rechenfunktion::Arkussinus, Argument<W>()) * RadToDeg;
 }
 
-double Mathe::ACOSINUS_DEG()
+template<class W> W Mathe::ACOSINUS_DEG()
 {
-    return std::acos(Argument()) * RadToDeg;
+    return Funktionswert(Rechenfunktion::Arkuskosinus, Argument<W>()) * RadToDeg;
 }
 
-double Mathe::ATANGENS_DEG()
+template<class W> W Mathe::ATANGENS_DEG()
 {
-    return std::atan(Argument()) * RadToDeg;
+    return Funktionswert(Rechenfunktion::Arkustangens, Argument<W>()) * RadToDeg;
 }
 
-double Mathe::LN()
+template<class W> W Mathe::LN()
 {
-    return std::log(Argument());
+    return Funktionswert(Rechenfunktion::Ln, Argument<W>());
 }
 
-double Mathe::LOG()
+template<class W> W Mathe::LOG()
 {
-    return std::log10(Argument());
+    return Funktionswert(Rechenfunktion::Log, Argument<W>());
 }
 
-double Mathe::EXP_Z()
+template<class W> W Mathe::EXP_Z()
 {
-    return std::pow(10.0, Argument());
+    return Funktionswert(Rechenfunktion::ZehnHoch, Argument<W>());
 }
 
-double Mathe::EXP_N()
+template<class W> W Mathe::EXP_N()
 {
-    return std::exp(Argument());
+    return Funktionswert(Rechenfunktion::Exp, Argument<W>());
 }
 
-double Mathe::WURZEL()
+template<class W> W Mathe::WURZEL()
 {
-    return std::sqrt(Argument());
+    return Funktionswert(Rechenfunktion::Wurzel, Argument<W>());
 }
 
-double Mathe::BETRAG()
+template<class W> W Mathe::BETRAG()
 {
-    return std::fabs(Argument());
+    return Funktionswert(Rechenfunktion::Betrag, Argument<W>());
 }

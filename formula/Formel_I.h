@@ -4,6 +4,9 @@
 #ifndef FORMEL_I_H
 #define FORMEL_I_H
 
+#include "Aufnahme.h"
+#include "Programm.h"
+
 // Token codes of the compiled formula. Operators, "(", ")", "x" and "y"
 // stand for themselves.
 const char SIND = 'A';
@@ -38,7 +41,8 @@ extern const double DegToRad;
 extern const double RadToDeg;
 
 // The formula interpreter: compiles the text in Formel once into a token
-// string with a number table, then evaluates that for any number of x.
+// string with a number table, and records the evaluator's walk over them
+// as one program for each angle mode, which then runs for any number of x.
 // All its storage lives inside the object; nothing is allocated.
 class Mathe
 {
@@ -73,34 +77,41 @@ private:
     void FormelZerlegen();
     void Name_ermitteln();
     void Fehler_melden(const char *Text, const char *Name, int Laenge);
-    void Probelauf();
+    void Programme_aufzeichnen();
+    bool Programm_aufzeichnen(bool Modus);
+    double Formel_durchlaufen();
+    double Verweigern() const;
 
-    double Rechnen(double setAkku, bool Erstes = true);
+    // The evaluator's walk, over double to evaluate and over Aufgezeichnet
+    // to record a program.
+    template<class W> W Rechnen(W setAkku, bool Erstes = true);
+    template<class W> W Konstante(double Zahl);
+    template<class W> W Variable();
     unsigned Ebenenbit() const;
-    double Klammer();
-    double Ebene(int Art, double setAkku);
+    template<class W> W Klammer();
+    template<class W> W Ebene(int Art, W setAkku);
     bool Platz_fuer_Ebene() const;
-    double Argument();
-    double Winkel(double a) const;
+    template<class W> W Argument();
+    template<class W> W Winkel(W a) const;
 
-    double SINUS();
-    double COSINUS();
-    double TANGENS();
-    double ASINUS();
-    double ACOSINUS();
-    double ATANGENS();
-    double SINUS_DEG();
-    double COSINUS_DEG();
-    double TANGENS_DEG();
-    double ASINUS_DEG();
-    double ACOSINUS_DEG();
-    double ATANGENS_DEG();
-    double LN();
-    double LOG();
-    double EXP_Z();
-    double EXP_N();
-    double WURZEL();
-    double BETRAG();
+    template<class W> W SINUS();
+    template<class W> W COSINUS();
+    template<class W> W TANGENS();
+    template<class W> W ASINUS();
+    template<class W> W ACOSINUS();
+    template<class W> W ATANGENS();
+    template<class W> W SINUS_DEG();
+    template<class W> W COSINUS_DEG();
+    template<class W> W TANGENS_DEG();
+    template<class W> W ASINUS_DEG();
+    template<class W> W ACOSINUS_DEG();
+    template<class W> W ATANGENS_DEG();
+    template<class W> W LN();
+    template<class W> W LOG();
+    template<class W> W EXP_Z();
+    template<class W> W EXP_N();
+    template<class W> W WURZEL();
+    template<class W> W BETRAG();
 
     int NrChar = 0;
     char Zeichen = 0;
@@ -115,6 +126,10 @@ private:
     bool Verschachtelung_zu_tief = false;
     bool RAD;
     char Fehlertexte[MAX_FEHLERTEXTE][FEHLERTEXT_PLATZ] = {};
+
+    Aufnahme Baum; // only while compiling
+    Programm Programme[2]; // for degrees and for radians, indexed by RAD
+    double Stapel[Programm::Platz / 2] = {};
 };
 
 #endif

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 // Compiles arbitrary bytes as a formula and evaluates it in both angle modes
-// at points that reach the edges of the views and of the doubles. The
-// sanitizers watch memory and arithmetic; the checks below watch the results.
+// at points that reach the edges of the views and of the doubles, by the
+// compiled program and by the walk. The sanitizers watch memory and
+// arithmetic; the checks below watch the results.
 
 #include "Formel_I.h"
 #include "ausgabezaehler.h"
+#include "formeltest.h"
 
 #include <algorithm>
 #include <cmath>
@@ -87,6 +89,12 @@ double Berechnen(Mathe &m, double x, bool fehlerhaft)
     if (fehlerhaft && !gleich(Wert, 0.0)) {
         Verstoss("faulty formula gave a value other than 0", m, x);
     }
+    // The program is recorded from the walk and must compute what it does.
+    const std::streamsize Meldung = Ausgabe.Zeichen;
+    Ausgabe.Zeichen = 0;
+    if (!gleich(MatheEinblick::Durchlauf(m), Wert) || Ausgabe.Zeichen != Meldung) {
+        Verstoss("program and walk differ", m, x);
+    }
     return Wert;
 }
 
@@ -165,6 +173,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Daten, std::size_t Gro
     Mathe Grad;
     const Ergebnis InBogen = Auswerten(Bogen, Text, true);
     const Ergebnis InGrad = Auswerten(Grad, Text, false);
+
+    // The mode switched after the compile: the other mode's program runs.
+    Bogen.setRAD(false);
+    for (const double x : Stellen) {
+        Berechnen(Bogen, x, InBogen.fehlerhaft);
+    }
+    Bogen.setRAD(true);
 
     PruefeNormalform(Bogen, InBogen);
     PruefeNormalform(Grad, InGrad);

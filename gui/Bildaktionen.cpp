@@ -39,7 +39,7 @@ bool KdeW::eventFilter(QObject *Objekt, QEvent *Ereignis)
         && static_cast<QKeyEvent *>(Ereignis)->matches(QKeySequence::Copy) && !LEdit1->hasSelectedText()) {
         return true;
     }
-    return KMainWindow::eventFilter(Objekt, Ereignis);
+    return QMainWindow::eventFilter(Objekt, Ereignis);
 }
 
 // The entry's formula is drawn first, so the file holds what the window shows.

@@ -37,7 +37,7 @@ QFont Steuerschrift()
 }
 
 KdeW::KdeW()
-    : KMainWindow(nullptr, Qt::Window)
+    : QMainWindow(nullptr, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // Every paint covers the whole window itself; erasing first would only
@@ -48,7 +48,7 @@ KdeW::KdeW()
     QPalette Farben = palette();
     Farben.setColor(QPalette::Window, QColor(Hintergrundfarbe));
     setPalette(Farben);
-    setCaption(QStringLiteral("KDE-QT Kurvanograf eMail:kurvano@example.org."));
+    setWindowTitle(QStringLiteral("KDE-QT Kurvanograf eMail:kurvano@example.org."));
     // The main window would give the buttons' texts shortcut marks.
     KAcceleratorManager::setNoAccel(this);
 

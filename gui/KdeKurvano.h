@@ -4,7 +4,7 @@
 #ifndef KDEKURVANO_H
 #define KDEKURVANO_H
 
-#include <KMainWindow>
+#include <QMainWindow>
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
@@ -37,8 +37,11 @@ extern QPainter p;
 extern QString ZahlStr;
 
 // The graph window: formula entry, two push buttons, the angle-mode radio
-// buttons, and the graph that paintEvent draws below them.
-class KdeW : public KMainWindow
+// buttons, and the graph that paintEvent draws below them. A plain
+// QMainWindow: KDE's main window would load KXmlGui with some forty more
+// libraries and register on the session bus at every start, for session
+// restore and settings the program does not have.
+class KdeW : public QMainWindow
 {
     Q_OBJECT
 

@@ -5,6 +5,7 @@
 // in the entry, in the radian or the degree view.
 
 #include "KdeKurvano.h"
+#include "Vektorzustand.h"
 
 #include <QBrush>
 #include <QColor>
@@ -259,6 +260,7 @@ void KdeW::Bogenmass_Gitter()
 void KdeW::Bogenmass_Kurve()
 {
     Kurvenpunkte.leeren();
+    Vektorregister_aufraeumen();
     for (double x = -6.4; x <= 6.4; x += 0.001) {
         Formelinterpreter.x = x;
         // Computed as a double and tested before it becomes an int: NaN,
@@ -297,6 +299,7 @@ void KdeW::Gradmass_Kurve()
     p.setClipRect(Kurvenfeld(false));
     QPointF Stift;
     for (double x = 0; x <= 720; x += 1) {
+        Vektorregister_aufraeumen(); // drawLine below paints between the samples
         Formelinterpreter.x = x - 360;
         const double y = 380 - std::trunc(Formelinterpreter.Formel_Berechnen());
         const QPointF Punkt(x + 10, y);

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Kurvano developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#ifndef PROGRAMM_H
+#define PROGRAMM_H
+
+#include "Aufnahme.h"
+
+// A recorded evaluation as a linear program for one accumulator and a
+// stack. Operands that are x or a constant stand in the instruction itself,
+// so most operations take one step.
+struct Schritt {
+    double Zahl; // the constant operand, if any
+    unsigned char Code;
+};
+
+class Programm
+{
+public:
+    // The program of the empty tree: returns 0.
+    void leeren()
+    {
+        Laenge = 0;
+        Schritte[0] = Schritt { 0.0, 0 };
+    }
+    void uebersetzen(const Aufnahme &Baum, int Wurzel);
+    // Stapel takes the values waiting for their operation: Platz / 2 of them.
+    double ausfuehren(double x, double *Stapel) const;
+
+    static const int Platz = Aufnahme::Platz;
+
+private:
+    void erzeugen(const Aufnahme &Baum, int k);
+    void anhaengen(unsigned char Code, double Zahl = 0.0);
+
+    Schritt Schritte[Platz + 1] = {};
+    int Laenge = 0;
+    bool Sichern = false; // the next step pushes Akku before it starts a value
+};
+
+#endif
