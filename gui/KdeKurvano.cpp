@@ -99,7 +99,9 @@ KdeW::KdeW()
     setMouseTracking(true);
 
     // Ctrl+Q as in every KDE program; the window has no menu to carry it.
-    addAction(KStandardAction::quit(this, &QWidget::close, this));
+    // By name: the overload for a member pointer passes KF5 an invalid
+    // connection type.
+    addAction(KStandardAction::quit(this, SLOT(close()), this));
 
     // Each control fills its own background, as a window of its own does;
     // otherwise every blink of the cursor would repaint the graph beneath.

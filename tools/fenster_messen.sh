@@ -27,7 +27,11 @@ aufraeumen() {
     [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
     rm -rf "$ARBEIT"
 }
+# A signal would end the shell without its EXIT trap.
 trap aufraeumen EXIT
+trap 'aufraeumen; exit 129' HUP
+trap 'aufraeumen; exit 130' INT
+trap 'aufraeumen; exit 143' TERM
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ARBEIT/anzeige" 2>"$ARBEIT/xvfb.log" &
 XVFB=$!
