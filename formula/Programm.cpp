@@ -164,13 +164,13 @@ void Programm::erzeugen(const Aufnahme &Baum, int k)
 // The steps that start a value; S names the twins, Vorher pushes for them.
 #define KURVANO_STARTSCHRITTE(S, Vorher)                                                                               \
     LadeK##S : Vorher;                                                                                                 \
-    Akku = c;                                                                                                          \
+    Akku = s->Zahl;                                                                                                    \
     KURVANO_WEITER;                                                                                                    \
     LadeX##S : Vorher;                                                                                                 \
     Akku = x;                                                                                                          \
     KURVANO_WEITER;                                                                                                    \
-    KURVANO_OPERATOREN(XK##S, Vorher, x, c)                                                                            \
-    KURVANO_OPERATOREN(KX##S, Vorher, c, x)                                                                            \
+    KURVANO_OPERATOREN(XK##S, Vorher, x, s->Zahl)                                                                      \
+    KURVANO_OPERATOREN(KX##S, Vorher, s->Zahl, x)                                                                      \
     KURVANO_OPERATOREN(XX##S, Vorher, x, x)                                                                            \
     KURVANO_FUNKTIONSFORM(FX##S, Vorher, x)
 
@@ -193,18 +193,16 @@ double Programm::ausfuehren(double x, double *Stapel) const
     const Schritt *s = Schritte;
     double Akku = 0.0;
     goto *Ziele[s->Code];
-#define c (s->Zahl)
 Ende_:
     return Akku;
     KURVANO_STARTSCHRITTE(_, (void)0)
     KURVANO_STARTSCHRITTE(S, *Stapel++ = Akku)
-    KURVANO_OPERATOREN(AkkuK, (void)0, Akku, c)
+    KURVANO_OPERATOREN(AkkuK, (void)0, Akku, s->Zahl)
     KURVANO_OPERATOREN(AkkuX, (void)0, Akku, x)
-    KURVANO_OPERATOREN(KAkku, (void)0, c, Akku)
+    KURVANO_OPERATOREN(KAkku, (void)0, s->Zahl, Akku)
     KURVANO_OPERATOREN(XAkku, (void)0, x, Akku)
     KURVANO_OPERATOREN(StapelAkku, (void)0, *--Stapel, Akku)
     KURVANO_FUNKTIONSFORM(FAkku, (void)0, Akku)
-#undef c
 }
 
 #pragma GCC diagnostic pop
