@@ -14,9 +14,9 @@
 
 namespace {
 // A shown main window like KdeW that paints only what the painter needs of
-// Qt in any case: begin and end, the clip of the curve to its frame, and on
-// request the labels' 26 two-character texts in their font, whose layout Qt
-// makes on the heap.
+// Qt in any case: begin and end, the background's fill around the frame,
+// the clips of the grid and the curve, and on request the labels' 26
+// two-character texts in their font, whose layout Qt makes on the heap.
 class Leerbild : public QMainWindow
 {
 public:
@@ -31,14 +31,18 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         Maler.begin(this);
-        Maler.setCompositionMode(QPainter::CompositionMode_Source);
+        // The radian view's frame, or the degree view's.
+        const QRect Rahmen = Texte ? QRect(30, 80, 640, 600) : QRect(10, 80, 720, 600);
+        Maler.setClipRegion(QRegion(rect()) - QRegion(Rahmen));
+        Maler.drawRect(0, 0, BILD_BREITE - 1, BILD_HOEHE - 1);
+        Maler.setClipRect(0, 0, 735, 700);
         if (Texte) {
             Maler.setFont(Schrift);
             for (int i = 0; i < 26; ++i) {
                 Maler.drawText(5, 85 + 20 * i, Zahlen[i % 13]);
             }
         }
-        Maler.setClipRect(QRect(30, 80, 640, 600));
+        Maler.setClipRect(Rahmen);
         Maler.setClipping(false);
         Maler.end();
     }
@@ -46,7 +50,11 @@ protected:
 private:
     const bool Texte;
     QPainter Maler;
-    const QFont Schrift { QStringLiteral("courier"), 16, QFont::Bold };
+    const QFont Schrift = [] {
+        QFont Neu(QStringLiteral("courier"), 16, QFont::Bold);
+        Neu.setStyleStrategy(QFont::PreferNoShaping);
+        return Neu;
+    }();
     const QString Zahlen[13] = { QStringLiteral("-6"), QStringLiteral("-5"), QStringLiteral("-4"), QStringLiteral("-3"),
         QStringLiteral("-2"), QStringLiteral("-1"), QStringLiteral(" 0"), QStringLiteral(" 1"), QStringLiteral(" 2"),
         QStringLiteral(" 3"), QStringLiteral(" 4"), QStringLiteral(" 5"), QStringLiteral(" 6") };

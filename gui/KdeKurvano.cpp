@@ -193,12 +193,15 @@ void KdeW::Bild_erneuern()
 void KdeW::Fehler_anzeigen()
 {
     const bool fehlerhaft = Formelinterpreter.Fehleranzahl() > 0;
-    // An empty palette inherits every colour from the window.
+    // An empty palette inherits every colour from the window. Set only on
+    // a change: a new palette repaints the whole entry.
     QPalette Farben;
     if (fehlerhaft) {
         Farben.setColor(QPalette::Text, QColor(Fehlerfarbe));
     }
-    LEdit1->setPalette(Farben);
+    if (LEdit1->palette().color(QPalette::Text) != Farben.color(QPalette::Text)) {
+        LEdit1->setPalette(Farben);
+    }
     Info->Fehler_setzen(fehlerhaft ? Fehlerbericht(Formelinterpreter) : QString());
     // A pointer resting on the plot shows the new formula's value, or the
     // new view's x, not the last one's.

@@ -16,6 +16,7 @@
 #include <QPen>
 #include <QPoint>
 #include <QPointF>
+#include <QRegion>
 #include <QString>
 
 #include <bitset>
@@ -30,7 +31,7 @@ struct Malzeug {
     const QPen Gelb { Qt::yellow };
     const QBrush Hintergrund { QColor(Hintergrundfarbe) };
     const QBrush Schwarzfuellung { QColor(0, 0, 0) };
-    const QFont Beschriftung { QStringLiteral("courier"), 16, QFont::Bold };
+    QFont Beschriftung { QStringLiteral("courier"), 16, QFont::Bold };
     QString Zahlen[13]; // "%2d" of -6 to 6
 };
 
@@ -38,6 +39,9 @@ const Malzeug &Werkzeug()
 {
     static const Malzeug Zeug = [] {
         Malzeug Neu;
+        // Digits, minus and blank need no shaping, which would otherwise run
+        // for each of the 26 labels at every repaint.
+        Neu.Beschriftung.setStyleStrategy(QFont::PreferNoShaping);
         for (int Z = -6; Z <= 6; ++Z) {
             Neu.Zahlen[Z + 6] = QString::asprintf("%2d", Z);
         }
@@ -152,8 +156,9 @@ QPointF Herangeholt(QPointF Stift, QPointF Ziel)
 
 void KdeW::paintEvent(QPaintEvent *)
 {
+    // Every colour is opaque, so the painter's own composition is the plain
+    // copy, and only with it does it draw lines on its fast path.
     p.begin(this);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
     // What setBackground prepared, once after it; the full fill below covers
     // it again at once.
     if (Hintergrund_neu) {
@@ -175,7 +180,6 @@ QImage KdeW::Bild()
     Ganz.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
     Ganz.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
     p.begin(&Ganz);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
     // On the window, begin gives the painter the window's text colour, which
     // the outline of the first fill keeps; on an image it would be black.
     p.setPen(palette().color(foregroundRole()));
@@ -189,10 +193,18 @@ void KdeW::Bild_malen()
 {
     Formel_uebernehmen();
     Formelinterpreter.Formel_compillieren();
+    const bool Bogenmass = Formelinterpreter.statusRAD();
+    // The frame covers its whole rectangle next; filled here as well, its
+    // 400,000 pixels would be written twice.
+    p.setClipRegion(QRegion(0, 0, BILD_BREITE, BILD_HOEHE) - QRegion(Kurvenfeld(Bogenmass)));
     // The outline keeps the pen that begin took from the window.
     p.setBrush(Werkzeug().Hintergrund);
     Rechteck(0, 0, BILD_BREITE, BILD_HOEHE);
-    if (Formelinterpreter.statusRAD()) {
+    // Grid, labels and curve lie left of the controls at column 735. Clipped
+    // to that rectangle, not to the window less the controls, the painter
+    // draws lines and dots without testing each pixel against the clip.
+    p.setClipRect(0, 0, 735, BILD_HOEHE);
+    if (Bogenmass) {
         Bogenmass_Gitter();
         Bogenmass_Kurve();
     } else {
