@@ -9,11 +9,13 @@
 # The standard output kurvano gets:
 #   datei  a file; the formula is 0*x
 #   rohr   a pipe whose reader ends after the first byte (kurvano | head -c 1)
-#   zu     a closed descriptor 1 (kurvano >&-)
+#   zu     a closed descriptor 1 (kurvano 'foo(x)' >&-)
 #   grad   a file, and kurvano started as kurvano 'x^2' --grad
 # With rohr and zu the formula is the faulty foo(x), whose messages go to
 # that output at every repaint; kurvano must go on running and drawing.
-# With grad the window must open in the degree view with x^2 drawn.
+# With zu the formula from the command line must show its faults from the
+# first paint on. With grad the window must open in the degree view with
+# x^2 drawn.
 # Usage: xvfb_test.sh KURVANO FENSTER_SCHLIESSEN [datei|rohr|zu|grad]
 set -eu
 
@@ -70,7 +72,7 @@ rohr)
     ;;
 zu)
     FORMEL="foo(x)"
-    "$KURVANO" >&- 2>"$ARBEIT/fehler" &
+    "$KURVANO" "$FORMEL" >&- 2>"$ARBEIT/fehler" &
     ;;
 grad)
     "$KURVANO" 'x^2' --grad >"$ARBEIT/ausgabe" 2>"$ARBEIT/fehler" &
@@ -105,6 +107,16 @@ warte_auf() {
     fehler "pixel ($1, $2) is $(pixel "$1" "$2"), not $3"
 }
 
+# Waits until the rectangle x y w h holds the colour, at most 10 seconds.
+warte_auf_farbe() {
+    for _ in $(seq 100); do
+        import -window root "$ARBEIT/bild.png"
+        hat_farbe "$@" && return 0
+        sleep 0.1
+    done
+    fehler "no $5 in the rectangle $1 $2 $3 $4"
+}
+
 # Pixels (x, y) of the last screenshot against their colours: "x y #RRGGBB" ...
 pruefe() {
     for probe in "$@"; do
@@ -122,6 +134,10 @@ if [ "$ART" = grad ]; then
 else
     # The first paint: the radian view's frame.
     warte_auf 30 200 "#0000FF"
+    if [ "$ART" = zu ]; then
+        warte_auf_farbe 5 10 560 30 "#C80000"
+        warte_auf_farbe 735 160 114 539 "#C80000"
+    fi
 
     xdotool windowfocus --sync "$FENSTER"
     xdotool key --window "$FENSTER" ctrl+a

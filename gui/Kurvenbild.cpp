@@ -18,6 +18,7 @@
 #include <QPointF>
 #include <QRegion>
 #include <QString>
+#include <QTimer>
 
 #include <bitset>
 #include <cmath>
@@ -164,6 +165,10 @@ void KdeW::paintEvent(QPaintEvent *)
     if (Hintergrund_neu) {
         p.drawPixmap(0, 0, buffer);
         Hintergrund_neu = false;
+        // A window not yet on the screen paints only after setBackground has
+        // returned; the faults of its first formula are shown once this
+        // paint is done.
+        QTimer::singleShot(0, this, &KdeW::Fehler_anzeigen);
     }
     Bild_malen();
     p.end();
