@@ -471,8 +471,10 @@ void BildTest::nach_dem_Malen()
     }
     qInfo("12,800 evaluations: cold %.0f us, after a fill %.0f us, cleared after the fill %.0f us", Median[Kalt] / 1000,
         Median[Gefuellt] / 1000, Median[Aufgeraeumt] / 1000);
-    if (Median[Gefuellt] > 1.5 * Median[Kalt]) {
-        QVERIFY2(Median[Aufgeraeumt] <= 1.2 * Median[Kalt], "the clearing leaves the cost of the fill");
+    // The cost, where there is one, is several times the cold time; the
+    // margins leave room for a shared machine's noise.
+    if (Median[Gefuellt] > 2 * Median[Kalt]) {
+        QVERIFY2(Median[Aufgeraeumt] < 1.5 * Median[Kalt], "the clearing leaves the cost of the fill");
     }
 }
 
