@@ -8,12 +8,14 @@
 # repaints at every key press. Builds as released, alternates the two
 # programs over several rounds and prints the medians and their ratios.
 #   tools/fenster_messen.sh [ROUNDS]    (default 7)
-# KURVANO=path measures another build of kurvano against the same widget.
+# KURVANO=path measures another build of kurvano against the same widget;
+# VERGLEICH=path measures one more build in the same rounds, side by side.
 set -eu
 cd "$(dirname "$0")/.."
 RUNDEN=${1:-7}
 TASTEN=50
 KURVANO=${KURVANO:-build-bench/bin/kurvano}
+VERGLEICH=${VERGLEICH:-}
 
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DKURVANO_BUILD_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
@@ -92,18 +94,31 @@ median() {
 # widget's its fill.
 for r in $(seq "$RUNDEN"); do
     runde 30 200 0000FF "$KURVANO" >>"$ARBEIT/kurvano"
+    if [ -n "$VERGLEICH" ]; then
+        runde 30 200 0000FF "$VERGLEICH" >>"$ARBEIT/vergleich"
+    fi
     runde 30 200 C8C8D2 build-bench/bin/leeres_fenster >>"$ARBEIT/leer"
     echo "round $r: kurvano $(tail -n 1 "$ARBEIT/kurvano"), bare widget $(tail -n 1 "$ARBEIT/leer") (ms, us)" >&2
 done
 
-K_START=$(cut -d' ' -f1 "$ARBEIT/kurvano" | median)
 L_START=$(cut -d' ' -f1 "$ARBEIT/leer" | median)
-K_NEU=$(cut -d' ' -f2 "$ARBEIT/kurvano" | median)
 L_NEU=$(cut -d' ' -f2 "$ARBEIT/leer" | median)
+
+# The two rows of one build's rounds: its medians beside the bare widget's.
+zeilen() {
+    start=$(cut -d' ' -f1 "$1" | median)
+    neu=$(cut -d' ' -f2 "$1" | median)
+    printf "%-28s %10s %12s %7.2f\n" "start-up to first frame, ms" "$start" "$L_START" \
+        "$(echo "$start $L_START" | awk '{ print $1 / $2 }')"
+    printf "%-28s %10s %12s %7.2f\n" "CPU per redraw, us" "$neu" "$L_NEU" \
+        "$(echo "$neu $L_NEU" | awk '{ print $1 / $2 }')"
+}
+
 echo
 echo "Window on Xvfb, medians of $RUNDEN rounds ($(lscpu | sed -n 's/^Model name: *//p'))"
 printf "%-28s %10s %12s %7s\n" "" "kurvano" "bare widget" "ratio"
-printf "%-28s %10s %12s %7.2f\n" "start-up to first frame, ms" "$K_START" "$L_START" \
-    "$(echo "$K_START $L_START" | awk '{ print $1 / $2 }')"
-printf "%-28s %10s %12s %7.2f\n" "CPU per redraw, us" "$K_NEU" "$L_NEU" \
-    "$(echo "$K_NEU $L_NEU" | awk '{ print $1 / $2 }')"
+zeilen "$ARBEIT/kurvano"
+if [ -n "$VERGLEICH" ]; then
+    echo "$VERGLEICH, in the same rounds:"
+    zeilen "$ARBEIT/vergleich"
+fi
