@@ -125,7 +125,6 @@ void KdeW::setBackground()
     // Only paintEvent may paint on the window; the next one copies buffer.
     Hintergrund_neu = true;
     repaint();
-    Fehler_anzeigen();
 }
 
 void KdeW::resizeEvent(QResizeEvent *event)

@@ -165,9 +165,9 @@ void KdeW::paintEvent(QPaintEvent *)
     if (Hintergrund_neu) {
         p.drawPixmap(0, 0, buffer);
         Hintergrund_neu = false;
-        // A window not yet on the screen paints only after setBackground has
-        // returned; the faults of its first formula are shown once this
-        // paint is done.
+        // The faults of the first formula are shown once this paint is done:
+        // a window not yet on the screen paints only after setBackground has
+        // returned.
         QTimer::singleShot(0, this, &KdeW::Fehler_anzeigen);
     }
     Bild_malen();
