@@ -12,9 +12,10 @@
 #include <random>
 #include <string>
 
-// Random well-formed formulas in every notation the language has: signs,
-// implicit products, capitals, blanks, decimal commas, pi, all functions.
-// The seed is fixed, so a failure repeats.
+// Random formulas in every notation the language has: signs, implicit
+// products, capitals, blanks, decimal commas, pi, all functions, functions
+// without a group, and a surplus ")" that ends the formula. The seed is
+// fixed, so a failure repeats.
 class Generator
 {
 public:
@@ -22,6 +23,9 @@ public:
     {
         for (;;) {
             std::string f = Ausdruck(0);
+            if (Wurf(5)) {
+                f += ")" + Ausdruck(0);
+            }
             if (f.size() <= 254) {
                 return f;
             }
@@ -127,6 +131,11 @@ private:
             }
             if (Wurf(20)) {
                 return Name + (Wurf(50) ? "(-x)" : "(-" + Zahl() + ")");
+            }
+            if (Wurf(15)) {
+                // Without a group: the rest of the part, which must not
+                // start with a letter or a group.
+                return Name + (Wurf(50) ? Zahl() : Vorzeichen() + "-" + Zahl()) + Ausdruck(Tiefe + 1);
             }
             return Name + "(" + Ausdruck(Tiefe + 1) + ")";
         }

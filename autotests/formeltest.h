@@ -38,6 +38,11 @@ public:
     {
         return m.Formel_durchlaufen();
     }
+    // The program of the angle mode now set, one step a line.
+    static std::string Programm(const Mathe &m)
+    {
+        return m.Programme[m.statusRAD()].Auflistung();
+    }
 };
 
 // Collects what std::cout receives while it lives.

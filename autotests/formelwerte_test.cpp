@@ -9,6 +9,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -33,14 +34,11 @@ void pruefe(const Fall *Anfang, const Fall *Ende)
                 continue;
             }
             const double Wert = Berechne(f->Formel, f->x, RAD);
-            if (std::isnan(f->Erwartet)) {
-                EXPECT_TRUE(std::isnan(Wert)) << f->Formel << " at " << f->x << (RAD ? " RAD" : " DEG");
-            } else {
-                // The sign of a zero counts: it decides the side of 1/x.
-                EXPECT_TRUE(Wert == f->Erwartet && std::signbit(Wert) == std::signbit(f->Erwartet))
-                    << f->Formel << " at " << f->x << (RAD ? " RAD" : " DEG") << ": " << Wert << " instead of "
-                    << f->Erwartet;
-            }
+            // Bit for bit: the sign of a zero decides the side of 1/x, and a
+            // value that is no number is the one quiet NaN.
+            EXPECT_EQ(std::memcmp(&Wert, &f->Erwartet, sizeof Wert), 0)
+                << f->Formel << " at " << f->x << (RAD ? " RAD" : " DEG") << ": " << Wert << " instead of "
+                << f->Erwartet;
         }
     }
 }
@@ -128,6 +126,8 @@ TEST(Werte, Notation)
         { "--x", 0, Beide, 0 },
         { "1/-x", 0, Beide, -Inf },
         { "1/(-x)", 0, Beide, -Inf },
+        { "-x", NaN, Beide, NaN },
+        { "x*-x", NaN, Beide, NaN },
         { "2x", 3, Beide, 6 },
         { "2x+1", 3, Beide, 7 },
         { "x^2-4x", 5, Beide, 5 },
@@ -202,6 +202,19 @@ TEST(Werte, FunctionArguments)
         { "expn(-2)+1", 0, Beide, std::exp(-2.0) + 1 },
         { "ln(expn(x)*expn(x))", 1.5, Beide, std::log(std::exp(1.5) * std::exp(1.5)) },
         { "sin(x", 2, Bogen, std::sin(2.0) },
+        // A function without a group takes the rest of its group, argument
+        // or formula; the ")" that ends it closes that group.
+        { "(2+sin3)*2", 0, Bogen, (2 + std::sin(3.0)) * 2 },
+        { "(2+sin3)*2", 0, Grad, (2 + std::sin(3 * Grad1)) * 2 },
+        { "2^(sqrt4)+1", 0, Beide, 5 },
+        { "x^(sqrt4)-x", 3, Beide, 6 },
+        { "(sin2x)*2", 1, Bogen, std::sin(2.0) * 2 },
+        { "(sin2x)*2", 1, Grad, std::sin(2 * Grad1) * 2 },
+        { "1+2*sin3+1", 0, Bogen, 1 + 2 * std::sin(4.0) },
+        { "1+2*sin3+1", 0, Grad, 1 + 2 * std::sin(4 * Grad1) },
+        { "2*sin3+1", 0, Bogen, 2 * std::sin(4.0) },
+        { "2*sin3+1", 0, Grad, 2 * std::sin(4 * Grad1) },
+        { "sin(cos2+1)*3", 0, Bogen, std::sin(std::cos(3.0)) * 3 },
         { "2*sin(x)+3", 2, Bogen, 2 * std::sin(2.0) + 3 },
         { "1+2*cos(x)^2*3", 1, Bogen, 1 + 2 * std::pow(std::cos(1.0), 2.0) * 3 },
     };
@@ -225,6 +238,10 @@ TEST(Werte, MalformedInputKeepsItsValue)
         { "2*-", 3, Beide, 2 },
         { "x)))", 4, Beide, 4 },
         { ")))x", 4, Beide, 0 },
+        { "abs-1)+3", 0, Beide, 1 },
+        { "abs-1)-2^3-1", 0, Beide, 1 },
+        { "sin2)sin3)(x)", 0, Bogen, std::sin(2.0) },
+        { "sin2)sin3)(x)", 0, Grad, std::sin(2 * Grad1) },
     };
     pruefe(Tabelle);
 }

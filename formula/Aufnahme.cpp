@@ -3,14 +3,13 @@
 
 #include "Aufnahme.h"
 
-#include <cstdlib>
-
 int Aufnahme::neu(const Knoten &k)
 {
-    // The walk stays within the bound above; past it the program would be
-    // wrong, so stop rather than go on.
+    // Without room the tree is incomplete, and the compile refuses the
+    // formula; until then every node is the first one, a leaf.
     if (Anzahl == Platz) {
-        std::abort();
+        Ueberlauf = true;
+        return 0;
     }
     Knoten_[Anzahl] = k;
     return Anzahl++;
@@ -43,14 +42,25 @@ int Aufnahme::Operation(char Op, int Links, int Rechts)
     return neu(k);
 }
 
-int Aufnahme::Funktion(Rechenfunktion Was, int Argument)
+int Aufnahme::Negation(int Wert)
+{
+    if (Knoten_[Wert].Sorte == Knoten::Konstante) {
+        return Konstante(-Knoten_[Wert].Zahl);
+    }
+    Knoten k;
+    k.Sorte = Knoten::Negation;
+    k.Links = static_cast<short>(Wert);
+    return neu(k);
+}
+
+int Aufnahme::Funktion(int Nr, int Argument)
 {
     if (Knoten_[Argument].Sorte == Knoten::Konstante) {
-        return Konstante(Funktionswert(Was, Knoten_[Argument].Zahl));
+        return Konstante(Funktionswert(Nr, Knoten_[Argument].Zahl));
     }
     Knoten k;
     k.Sorte = Knoten::Funktion;
-    k.Was = Was;
+    k.Nr = static_cast<unsigned char>(Nr);
     k.Links = static_cast<short>(Argument);
     return neu(k);
 }

@@ -5,28 +5,14 @@
 #define FORMEL_I_H
 
 #include "Aufnahme.h"
+#include "Befund.h"
+#include "Funktionen.h"
 #include "Programm.h"
 
-// Token codes of the compiled formula. Operators, "(", ")", "x" and "y"
+#include <string>
+
+// Token codes besides the functions'. Operators, "(", ")", "x" and "y"
 // stand for themselves.
-const char SIND = 'A';
-const char COSD = 'B';
-const char TAND = 'C';
-const char ASIND = 'D';
-const char ACOSD = 'E';
-const char ATAND = 'F';
-const char SIN = 'G';
-const char COS = 'H';
-const char TAN = 'I';
-const char ASIN = 'J';
-const char ACOS = 'K';
-const char ATAN = 'L';
-const char LOGZ = 'M';
-const char LOGN = 'N';
-const char EXPZ = 'O';
-const char EXPN = 'P';
-const char SQRT = 'Q';
-const char ABS = 'R';
 const char ZAHL = 'Z';
 const char ENDE = '|';
 
@@ -35,10 +21,6 @@ const int STRICH_R = 1;
 const int PUNKT_R = 2;
 const int POTENZ_R = 3;
 const int Klammer_R = 4;
-
-extern const double PI;
-extern const double DegToRad;
-extern const double RadToDeg;
 
 // The formula interpreter: compiles the text in Formel once into a token
 // string with a number table, and records the evaluator's walk over them
@@ -57,14 +39,15 @@ public:
     void Formel_compillieren();
     double Formel_Berechnen();
 
-    // The faults of the last compile, read only: their number, and the text
-    // of each message as written to standard output, without the leading
-    // line break and the two closing blanks, cut to FEHLERTEXT_PLATZ - 1
-    // characters. Only the first MAX_FEHLERTEXTE are kept; past them, nullptr.
-    static constexpr int MAX_FEHLERTEXTE = 8;
-    static constexpr int FEHLERTEXT_PLATZ = 128;
+    // What the last compile found: its faults, each with the message that
+    // standard output showed for it (without the line break before it and
+    // the two blanks after it), and the readings of the formula. Nr counts
+    // from 0 up to the number less one.
     int Fehleranzahl() const;
-    const char *Fehlertext(int Nr) const;
+    Fehlerangabe Fehler_Nr(int Nr) const;
+    std::string Fehlertext(int Nr) const;
+    int Hinweisanzahl() const;
+    Lesehinweis Hinweis_Nr(int Nr) const;
 
     char Formel[256] = {};
     double x = 0.0;
@@ -72,51 +55,41 @@ public:
 private:
     friend class MatheEinblick; // lets the tests read the compiled form
 
+    // The compile (Formel_I.cpp).
+    void Normalisieren();
     void IncChar();
     void Zahlen_ermittel();
     void FormelZerlegen();
     void Name_ermitteln();
-    void Fehler_melden(const char *Text, const char *Name, int Laenge);
+    void Fehler_melden(Fehlerart Art, int Stelle = 0, int Laenge = 0);
+    void Hinweis_melden(Lesart Art, int Anfang, int Ende);
+    void Hinweis_bei_Token(Lesart Art, int Von, int Bis);
     void Programme_aufzeichnen();
-    bool Programm_aufzeichnen(bool Modus);
+    void Programm_aufzeichnen(bool Modus);
     double Formel_durchlaufen();
     double Verweigern() const;
 
-    // The evaluator's walk, over double to evaluate and over Aufgezeichnet
-    // to record a program.
-    template<class W> W Rechnen(W setAkku, bool Erstes = true);
+    // The evaluator's walk over the tokens (Rechnen.cpp), over double to
+    // evaluate and over Aufgezeichnet to record a program.
+    struct Verknuepfung;
+    template<class W> W Durchlauf();
+    template<class W> W Ebene(int Art, W Akku);
+    template<class W> W Rechnen(W Akku);
+    Verknuepfung Operatoren(bool Anfang);
+    template<class W> W Operand_nach(const Verknuepfung &v);
+    template<class W> W Operand();
+    template<class W> W Klammer();
+    template<class W> W Funktionsaufruf(int Nr);
     template<class W> W Konstante(double Zahl);
     template<class W> W Variable();
-    unsigned Ebenenbit() const;
-    template<class W> W Klammer();
-    template<class W> W Ebene(int Art, W setAkku);
+    char Naechstes() const;
     bool Platz_fuer_Ebene() const;
-    template<class W> W Argument();
-    template<class W> W Winkel(W a) const;
-
-    template<class W> W SINUS();
-    template<class W> W COSINUS();
-    template<class W> W TANGENS();
-    template<class W> W ASINUS();
-    template<class W> W ACOSINUS();
-    template<class W> W ATANGENS();
-    template<class W> W SINUS_DEG();
-    template<class W> W COSINUS_DEG();
-    template<class W> W TANGENS_DEG();
-    template<class W> W ASINUS_DEG();
-    template<class W> W ACOSINUS_DEG();
-    template<class W> W ATANGENS_DEG();
-    template<class W> W LN();
-    template<class W> W LOG();
-    template<class W> W EXP_Z();
-    template<class W> W EXP_N();
-    template<class W> W WURZEL();
-    template<class W> W BETRAG();
 
     int NrChar = 0;
     char Zeichen = 0;
     char Befehle[256] = {};
     double Zahlenwert[256] = {};
+    unsigned char Textstelle[256] = {}; // where each token starts in Formel
     char ZahlenStr[256] = {};
     int Anzahl_FTeile = 0;
     int Fehler = 0;
@@ -124,8 +97,12 @@ private:
     int NrRekursiv = 0;
     int Wertigkeit[80] = {};
     bool Verschachtelung_zu_tief = false;
+    bool Hinweise_sammeln = false; // while the first program is recorded
     bool RAD;
-    char Fehlertexte[MAX_FEHLERTEXTE][FEHLERTEXT_PLATZ] = {};
+
+    Fehlerangabe Fehlerliste[256] = {};
+    Lesehinweis Hinweise[256] = {};
+    int AnzahlHinweise = 0;
 
     Aufnahme Baum; // only while compiling
     Programm Programme[2]; // for degrees and for radians, indexed by RAD

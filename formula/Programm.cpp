@@ -3,52 +3,157 @@
 
 #include "Programm.h"
 
+#include <charconv>
 #include <iterator>
 
-namespace {
-// The instruction codes. Each operator form has one code per operator, in
-// the order of Operatoren; each function form one code per function.
+// The instructions, one table of forms: where an instruction takes its
+// operands from. X is x, K the step's constant, Akku the accumulator, and
+// Stapel the value pushed last, which the step takes off the stack. Each
+// form of two operands comes once for every operator, each form of one
+// operand loads it, negates it, or applies the step's function to it.
 //
-// A step that starts a new value (the first step of every operand) has a
-// twin that first pushes Akku: a value that waits for the other operand of
-// its operation is pushed right before that operand starts.
-enum : unsigned char {
-    Ende = 0,
-    LadeK, // Akku = c
-    LadeX, // Akku = x
-    XK, // Akku = x op c
-    KX = XK + 5, // Akku = c op x
-    XX = KX + 5, // Akku = x op x
-    FX = XX + 5, // Akku = f(x)
-    Schieben = FX + AnzahlRechenfunktionen - LadeK, // from a starting step to its pushing twin
-    AkkuK = LadeK + 2 * Schieben, // Akku = Akku op c
-    AkkuX = AkkuK + 5, // Akku = Akku op x
-    KAkku = AkkuX + 5, // Akku = c op Akku
-    XAkku = KAkku + 5, // Akku = x op Akku
-    StapelAkku = XAkku + 5, // Akku = pop op Akku
-    FAkku = StapelAkku + 5, // Akku = f(Akku)
-    AnzahlCodes = FAkku + AnzahlRechenfunktionen,
+// The first step of every operand starts a new value. Each starting form has
+// a twin (its name ends in _S) that first pushes Akku: a value that waits
+// for the other operand of its operation is pushed right before that
+// operand starts.
+//
+// From the table come the instruction codes, what the listing shows of
+// each, and the jump targets that run them.
+
+// Forms of one operand that start a value: form, what it does, operand.
+#define KURVANO_STARTFORMEN1(F, T)                                                                                     \
+    F(LadeK, Lade, K, T)                                                                                               \
+    F(LadeX, Lade, X, T)                                                                                               \
+    F(NegX, Neg, X, T)                                                                                                 \
+    F(FX, Fkt, X, T)
+// Forms of two operands that start a value: form, left, right operand.
+#define KURVANO_STARTFORMEN2(F, T)                                                                                     \
+    F(XK, X, K, T)                                                                                                     \
+    F(KX, K, X, T)                                                                                                     \
+    F(XX, X, X, T)
+// Forms that go on from the value in Akku.
+#define KURVANO_FOLGEFORMEN1(F, T)                                                                                     \
+    F(NegAkku, Neg, Akku, T)                                                                                           \
+    F(FAkku, Fkt, Akku, T)
+#define KURVANO_FOLGEFORMEN2(F, T)                                                                                     \
+    F(AkkuK, Akku, K, T)                                                                                               \
+    F(AkkuX, Akku, X, T)                                                                                               \
+    F(KAkku, K, Akku, T)                                                                                               \
+    F(XAkku, X, Akku, T)                                                                                               \
+    F(StapelAkku, Stapel, Akku, T)
+// The operators of every form of two operands, in this order.
+#define KURVANO_OPERATOREN(F, Form, L, R, T)                                                                           \
+    F(Form, L, R, T, Plus, '+')                                                                                        \
+    F(Form, L, R, T, Minus, '-')                                                                                       \
+    F(Form, L, R, T, Mal, '*')                                                                                         \
+    F(Form, L, R, T, Durch, '/')                                                                                       \
+    F(Form, L, R, T, Hoch, '^')
+
+// Every instruction in the order of its code: an action A1 for a form of
+// one operand, A2 for each operator of a form of two.
+#define KURVANO_ANWEISUNGEN(A1, A2)                                                                                    \
+    KURVANO_STARTFORMEN1(A1, )                                                                                         \
+    KURVANO_STARTFORMEN2(A2, )                                                                                         \
+    KURVANO_STARTFORMEN1(A1, _S)                                                                                       \
+    KURVANO_STARTFORMEN2(A2, _S)                                                                                       \
+    KURVANO_FOLGEFORMEN1(A1, )                                                                                         \
+    KURVANO_FOLGEFORMEN2(A2, )
+
+namespace {
+#define KURVANO_CODE1(Form, Art, A, T) Form##T,
+#define KURVANO_CODE(Form, L, R, T, Name, Zeichen) Form##Name##T,
+#define KURVANO_CODES2(Form, L, R, T) KURVANO_OPERATOREN(KURVANO_CODE, Form, L, R, T)
+enum Code : unsigned char { Ende, KURVANO_ANWEISUNGEN(KURVANO_CODE1, KURVANO_CODES2) AnzahlCodes };
+
+// From a starting step to its pushing twin.
+const int Schieben = LadeK_S - LadeK;
+static_assert(XXHoch_S - XXHoch == Schieben, "every starting form has its twin");
+
+enum class Quelle : unsigned char { X, K, Akku, Stapel };
+
+// What the listing shows of an instruction. Was is the operator, or what a
+// form of one operand does: "L" loads, "N" negates, "f" applies a function.
+struct Anweisung {
+    Quelle Links;
+    Quelle Rechts;
+    char Was;
+    bool Schiebt;
 };
 
-constexpr char Operatoren[] = { '+', '-', '*', '/', '^' };
+#define KURVANO_WAS_Lade 'L'
+#define KURVANO_WAS_Neg 'N'
+#define KURVANO_WAS_Fkt 'f'
+#define KURVANO_SCHIEBT false
+#define KURVANO_SCHIEBT_S true
+#define KURVANO_ANWEISUNG1(Form, Art, A, T) { Quelle::A, Quelle::A, KURVANO_WAS_##Art, KURVANO_SCHIEBT##T },
+#define KURVANO_ANWEISUNG(Form, L, R, T, Name, Zeichen) { Quelle::L, Quelle::R, Zeichen, KURVANO_SCHIEBT##T },
+#define KURVANO_ANWEISUNGEN2(Form, L, R, T) KURVANO_OPERATOREN(KURVANO_ANWEISUNG, Form, L, R, T)
+const Anweisung Anweisungen[] = { { Quelle::Akku, Quelle::Akku, 0, false }, // Ende
+    KURVANO_ANWEISUNGEN(KURVANO_ANWEISUNG1, KURVANO_ANWEISUNGEN2) };
+static_assert(std::size(Anweisungen) == AnzahlCodes, "one row for every code");
 
-unsigned char Operatorcode(unsigned char Form, char Op)
+const char Operatoren[] = "+-*/^";
+
+// The code of a form of two operands for the operator Op.
+int Operatorcode(int Form, char Op)
 {
     int i = 0;
     while (Operatoren[i] != Op) {
         ++i;
     }
-    return static_cast<unsigned char>(Form + i);
-}
-
-unsigned char Funktionscode(unsigned char Form, Rechenfunktion Was)
-{
-    return static_cast<unsigned char>(Form + static_cast<int>(Was));
+    return Form + i;
 }
 
 bool Blatt(const Knoten &k)
 {
     return k.Sorte == Knoten::Konstante || k.Sorte == Knoten::Variable;
+}
+
+std::string Quelltext(Quelle q, double Zahl)
+{
+    switch (q) {
+    case Quelle::X:
+        return "x";
+    case Quelle::K: {
+        char Text[32];
+        return std::string(Text, std::to_chars(Text, Text + sizeof Text, Zahl).ptr);
+    }
+    case Quelle::Akku:
+        return "Akku";
+    case Quelle::Stapel:
+        break;
+    }
+    return "Stapel";
+}
+
+// A function step computes its row's function of an argument in radians;
+// where the row works in degrees, the conversion is a step of its own, and
+// the step shows the name without its "d": "sind" computes sin.
+std::string Funktionsname(int Nr)
+{
+    const Funktion &f = Funktionen[Nr];
+    const bool Grad = f.Argument == Winkel::Gradmass || f.Ergebnis == Winkel::Gradmass;
+    return std::string(f.Name.substr(0, f.Name.size() - (Grad ? 1 : 0)));
+}
+
+std::string Zeile(const Schritt &s)
+{
+    const Anweisung &a = Anweisungen[s.Code];
+    if (s.Code == Ende) {
+        return "Ende";
+    }
+    std::string Text = a.Schiebt ? "Stapel <- Akku; Akku = " : "Akku = ";
+    const std::string Links = Quelltext(a.Links, s.Zahl);
+    switch (a.Was) {
+    case 'L':
+        return Text + Links;
+    case 'N':
+        return Text + "-" + Links;
+    case 'f':
+        return Text + Funktionsname(s.Nr) + "(" + Links + ")";
+    default:
+        return Text + Links + " " + a.Was + " " + Quelltext(a.Rechts, s.Zahl);
+    }
 }
 } // namespace
 
@@ -60,13 +165,13 @@ void Programm::uebersetzen(const Aufnahme &Baum, int Wurzel)
     anhaengen(Ende);
 }
 
-void Programm::anhaengen(unsigned char Code, double Zahl)
+void Programm::anhaengen(int Code, double Zahl, int Nr)
 {
     if (Sichern) {
-        Code = static_cast<unsigned char>(Code + Schieben);
+        Code += Schieben;
         Sichern = false;
     }
-    Schritte[Laenge++] = Schritt { Zahl, Code };
+    Schritte[Laenge++] = Schritt { Zahl, static_cast<unsigned char>(Code), static_cast<unsigned char>(Nr) };
 }
 
 // Appends the steps that leave the value of node k in Akku; the first of
@@ -75,6 +180,10 @@ void Programm::anhaengen(unsigned char Code, double Zahl)
 void Programm::erzeugen(const Aufnahme &Baum, int k)
 {
     const Knoten &n = Baum[k];
+    const Knoten &Links = Baum[n.Links];
+    const Knoten &Rechts = Baum[n.Rechts];
+    const bool LinksX = Links.Sorte == Knoten::Variable;
+    const bool RechtsX = Rechts.Sorte == Knoten::Variable;
     switch (n.Sorte) {
     case Knoten::Konstante:
         anhaengen(LadeK, n.Zahl);
@@ -82,34 +191,43 @@ void Programm::erzeugen(const Aufnahme &Baum, int k)
     case Knoten::Variable:
         anhaengen(LadeX);
         return;
-    case Knoten::Funktion:
-        if (Baum[n.Links].Sorte == Knoten::Variable) {
-            anhaengen(Funktionscode(FX, n.Was));
-        } else {
+    case Knoten::Negation:
+    case Knoten::Funktion: {
+        const bool Negation = n.Sorte == Knoten::Negation;
+        if (!LinksX) {
             erzeugen(Baum, n.Links);
-            anhaengen(Funktionscode(FAkku, n.Was));
         }
+        anhaengen(Negation ? (LinksX ? NegX : NegAkku) : (LinksX ? FX : FAkku), 0.0, n.Nr);
         return;
+    }
     case Knoten::Operation:
         break;
     }
-    const Knoten &Links = Baum[n.Links];
-    const Knoten &Rechts = Baum[n.Rechts];
-    const bool LinksX = Links.Sorte == Knoten::Variable;
-    const bool RechtsX = Rechts.Sorte == Knoten::Variable;
     if (Blatt(Links) && Blatt(Rechts)) {
-        anhaengen(Operatorcode(LinksX ? (RechtsX ? XX : XK) : KX, n.Op), LinksX ? Rechts.Zahl : Links.Zahl);
+        anhaengen(Operatorcode(LinksX ? (RechtsX ? XXPlus : XKPlus) : KXPlus, n.Op), LinksX ? Rechts.Zahl : Links.Zahl);
     } else if (Blatt(Rechts)) {
         erzeugen(Baum, n.Links);
-        anhaengen(Operatorcode(RechtsX ? AkkuX : AkkuK, n.Op), Rechts.Zahl);
+        anhaengen(Operatorcode(RechtsX ? AkkuXPlus : AkkuKPlus, n.Op), Rechts.Zahl);
     } else if (Blatt(Links)) {
         erzeugen(Baum, n.Rechts);
-        anhaengen(Operatorcode(LinksX ? XAkku : KAkku, n.Op), Links.Zahl);
+        anhaengen(Operatorcode(LinksX ? XAkkuPlus : KAkkuPlus, n.Op), Links.Zahl);
     } else {
         erzeugen(Baum, n.Links);
         Sichern = true;
         erzeugen(Baum, n.Rechts);
-        anhaengen(Operatorcode(StapelAkku, n.Op));
+        anhaengen(Operatorcode(StapelAkkuPlus, n.Op));
+    }
+}
+
+std::string Programm::Auflistung() const
+{
+    std::string Text;
+    for (const Schritt *s = Schritte;; ++s) {
+        Text += Zeile(*s);
+        if (s->Code == Ende) {
+            return Text;
+        }
+        Text += '\n';
     }
 }
 
@@ -119,90 +237,40 @@ void Programm::erzeugen(const Aufnahme &Baum, int k)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpedantic"
 
-#define KURVANO_FORM(Form) &&Form##0, &&Form##1, &&Form##2, &&Form##3, &&Form##4
-#define KURVANO_FUNKTIONEN(Form)                                                                                       \
-    &&Form##0, &&Form##1, &&Form##2, &&Form##3, &&Form##4, &&Form##5, &&Form##6, &&Form##7, &&Form##8, &&Form##9,      \
-        &&Form##10, &&Form##11
-#define KURVANO_START(S)                                                                                               \
-    &&LadeK##S, &&LadeX##S, KURVANO_FORM(XK##S), KURVANO_FORM(KX##S), KURVANO_FORM(XX##S), KURVANO_FUNKTIONEN(FX##S)
+#define KURVANO_ZIEL1(Form, Art, A, T) &&Form##T,
+#define KURVANO_ZIEL(Form, L, R, T, Name, Zeichen) &&Form##Name##T,
+#define KURVANO_ZIELE2(Form, L, R, T) KURVANO_OPERATOREN(KURVANO_ZIEL, Form, L, R, T)
+
+// The operands and actions as the steps compute them.
+#define KURVANO_X x
+#define KURVANO_K s->Zahl
+#define KURVANO_Akku Akku
+#define KURVANO_Stapel (*--Stapel)
+#define KURVANO_Lade(a) (a)
+#define KURVANO_Neg(a) (-(a))
+#define KURVANO_Fkt(a) Funktionswert(s->Nr, a)
+#define KURVANO_SICHERN
+#define KURVANO_SICHERN_S *Stapel++ = Akku;
 #define KURVANO_WEITER goto *Ziele[(++s)->Code]
-// One label per operator of a form, in the order of Operatoren: Vorher,
-// then the operator on L and R.
-#define KURVANO_OPERATOREN(Form, Vorher, L, R)                                                                         \
-    Form##0 : Vorher;                                                                                                  \
-    Akku = Anwenden('+', L, R);                                                                                        \
-    KURVANO_WEITER;                                                                                                    \
-    Form##1 : Vorher;                                                                                                  \
-    Akku = Anwenden('-', L, R);                                                                                        \
-    KURVANO_WEITER;                                                                                                    \
-    Form##2 : Vorher;                                                                                                  \
-    Akku = Anwenden('*', L, R);                                                                                        \
-    KURVANO_WEITER;                                                                                                    \
-    Form##3 : Vorher;                                                                                                  \
-    Akku = Anwenden('/', L, R);                                                                                        \
-    KURVANO_WEITER;                                                                                                    \
-    Form##4 : Vorher;                                                                                                  \
-    Akku = Anwenden('^', L, R);                                                                                        \
+#define KURVANO_SCHRITT1(Form, Art, A, T)                                                                              \
+    Form##T : KURVANO_SICHERN##T Akku = KURVANO_##Art(KURVANO_##A);                                                    \
     KURVANO_WEITER;
-#define KURVANO_FUNKTION(Form, Vorher, i, a)                                                                           \
-    Form##i : Vorher;                                                                                                  \
-    Akku = Funktionswert(static_cast<Rechenfunktion>(i), a);                                                           \
+#define KURVANO_SCHRITT(Form, L, R, T, Name, Zeichen)                                                                  \
+    Form##Name##T : KURVANO_SICHERN##T Akku = Anwenden(Zeichen, KURVANO_##L, KURVANO_##R);                             \
     KURVANO_WEITER;
-#define KURVANO_FUNKTIONSFORM(Form, Vorher, a)                                                                         \
-    KURVANO_FUNKTION(Form, Vorher, 0, a)                                                                               \
-    KURVANO_FUNKTION(Form, Vorher, 1, a)                                                                               \
-    KURVANO_FUNKTION(Form, Vorher, 2, a)                                                                               \
-    KURVANO_FUNKTION(Form, Vorher, 3, a)                                                                               \
-    KURVANO_FUNKTION(Form, Vorher, 4, a)                                                                               \
-    KURVANO_FUNKTION(Form, Vorher, 5, a)                                                                               \
-    KURVANO_FUNKTION(Form, Vorher, 6, a)                                                                               \
-    KURVANO_FUNKTION(Form, Vorher, 7, a)                                                                               \
-    KURVANO_FUNKTION(Form, Vorher, 8, a)                                                                               \
-    KURVANO_FUNKTION(Form, Vorher, 9, a)                                                                               \
-    KURVANO_FUNKTION(Form, Vorher, 10, a)                                                                              \
-    KURVANO_FUNKTION(Form, Vorher, 11, a)
-// The steps that start a value; S names the twins, Vorher pushes for them.
-#define KURVANO_STARTSCHRITTE(S, Vorher)                                                                               \
-    LadeK##S : Vorher;                                                                                                 \
-    Akku = s->Zahl;                                                                                                    \
-    KURVANO_WEITER;                                                                                                    \
-    LadeX##S : Vorher;                                                                                                 \
-    Akku = x;                                                                                                          \
-    KURVANO_WEITER;                                                                                                    \
-    KURVANO_OPERATOREN(XK##S, Vorher, x, s->Zahl)                                                                      \
-    KURVANO_OPERATOREN(KX##S, Vorher, s->Zahl, x)                                                                      \
-    KURVANO_OPERATOREN(XX##S, Vorher, x, x)                                                                            \
-    KURVANO_FUNKTIONSFORM(FX##S, Vorher, x)
+#define KURVANO_SCHRITTE2(Form, L, R, T) KURVANO_OPERATOREN(KURVANO_SCHRITT, Form, L, R, T)
 
 double Programm::ausfuehren(double x, double *Stapel) const
 {
-    static_assert(AnzahlRechenfunktionen == 12, "one label each below");
-    static const void *const Ziele[] = {
-        &&Ende_,
-        KURVANO_START(_),
-        KURVANO_START(S),
-        KURVANO_FORM(AkkuK),
-        KURVANO_FORM(AkkuX),
-        KURVANO_FORM(KAkku),
-        KURVANO_FORM(XAkku),
-        KURVANO_FORM(StapelAkku),
-        KURVANO_FUNKTIONEN(FAkku),
-    };
+    static const void *const Ziele[] = { &&Ende, KURVANO_ANWEISUNGEN(KURVANO_ZIEL1, KURVANO_ZIELE2) };
     static_assert(std::size(Ziele) == AnzahlCodes, "a label for every code");
 
     const Schritt *s = Schritte;
     double Akku = 0.0;
     goto *Ziele[s->Code];
-Ende_:
+Ende:
     return Akku;
-    KURVANO_STARTSCHRITTE(_, (void)0)
-    KURVANO_STARTSCHRITTE(S, *Stapel++ = Akku)
-    KURVANO_OPERATOREN(AkkuK, (void)0, Akku, s->Zahl)
-    KURVANO_OPERATOREN(AkkuX, (void)0, Akku, x)
-    KURVANO_OPERATOREN(KAkku, (void)0, s->Zahl, Akku)
-    KURVANO_OPERATOREN(XAkku, (void)0, x, Akku)
-    KURVANO_OPERATOREN(StapelAkku, (void)0, *--Stapel, Akku)
-    KURVANO_FUNKTIONSFORM(FAkku, (void)0, Akku)
+    KURVANO_ANWEISUNGEN(KURVANO_SCHRITT1, KURVANO_SCHRITTE2)
 }
 
 #pragma GCC diagnostic pop

@@ -6,12 +6,15 @@
 
 #include "Aufnahme.h"
 
+#include <string>
+
 // A recorded evaluation as a linear program for one accumulator and a
 // stack. Operands that are x or a constant stand in the instruction itself,
 // so most operations take one step.
 struct Schritt {
     double Zahl; // the constant operand, if any
-    unsigned char Code;
+    unsigned char Code; // the instruction
+    unsigned char Nr; // of a function: its row in Funktionen
 };
 
 class Programm
@@ -20,18 +23,19 @@ public:
     // The program of the empty tree: returns 0.
     void leeren()
     {
-        Laenge = 0;
-        Schritte[0] = Schritt { 0.0, 0 };
+        Schritte[0] = Schritt { 0.0, 0, 0 };
     }
     void uebersetzen(const Aufnahme &Baum, int Wurzel);
     // Stapel takes the values waiting for their operation: Platz / 2 of them.
     double ausfuehren(double x, double *Stapel) const;
+    // The steps, one line each, such as "Akku = x ^ 2".
+    std::string Auflistung() const;
 
     static const int Platz = Aufnahme::Platz;
 
 private:
     void erzeugen(const Aufnahme &Baum, int k);
-    void anhaengen(unsigned char Code, double Zahl = 0.0);
+    void anhaengen(int Code, double Zahl = 0.0, int Nr = 0);
 
     Schritt Schritte[Platz + 1] = {};
     int Laenge = 0;

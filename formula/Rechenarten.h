@@ -4,59 +4,15 @@
 #ifndef RECHENARTEN_H
 #define RECHENARTEN_H
 
+#include "Funktionen.h"
+
 #include <cmath>
+#include <limits>
 
 // The arithmetic of the language, in one place: the walk, the folding of
 // constants while a program is recorded, and the program itself all compute
-// with these functions, so that they give the same bits.
-
-// What the built-in functions compute once their argument is in radians.
-enum class Rechenfunktion : unsigned char {
-    Sinus,
-    Kosinus,
-    Tangens,
-    Arkussinus,
-    Arkuskosinus,
-    Arkustangens,
-    Ln,
-    Log,
-    ZehnHoch,
-    Exp,
-    Wurzel,
-    Betrag,
-};
-const int AnzahlRechenfunktionen = 12;
-
-inline double Funktionswert(Rechenfunktion f, double a)
-{
-    switch (f) {
-    case Rechenfunktion::Sinus:
-        return std::sin(a);
-    case Rechenfunktion::Kosinus:
-        return std::cos(a);
-    case Rechenfunktion::Tangens:
-        return std::tan(a);
-    case Rechenfunktion::Arkussinus:
-        return std::asin(a);
-    case Rechenfunktion::Arkuskosinus:
-        return std::acos(a);
-    case Rechenfunktion::Arkustangens:
-        return std::atan(a);
-    case Rechenfunktion::Ln:
-        return std::log(a);
-    case Rechenfunktion::Log:
-        return std::log10(a);
-    case Rechenfunktion::ZehnHoch:
-        return std::pow(10.0, a);
-    case Rechenfunktion::Exp:
-        return std::exp(a);
-    case Rechenfunktion::Wurzel:
-        return std::sqrt(a);
-    case Rechenfunktion::Betrag:
-        break;
-    }
-    return std::fabs(a);
-}
+// with these functions, so that they give the same bits. A sign negates with
+// the unary minus, which turns the sign bit of every value, NaN included.
 
 inline double Anwenden(char Op, double Akku, double Zahl)
 {
@@ -72,6 +28,28 @@ inline double Anwenden(char Op, double Akku, double Zahl)
     default: // "/" and ":"
         return Akku / Zahl;
     }
+}
+
+// Where both operands of an operation are NaN, the processor passes on one
+// of them, and which one follows the compiler's choice of registers, not the
+// formula. So an evaluation that ends without a number ends with the one
+// quiet NaN, whatever sign and payload it met on the way. Out of line, the
+// rare case costs the others a jump not taken rather than a selection that
+// every value would wait for.
+[[gnu::cold, gnu::noinline]] inline double Kein_Wert()
+{
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
+inline double Endwert(double Wert)
+{
+    return Wert == Wert ? Wert : Kein_Wert();
+}
+
+// The function of row Nr in Funktionen, of an argument already in radians.
+inline double Funktionswert(int Nr, double a)
+{
+    return Funktionen[Nr].Wert(a);
 }
 
 #endif

@@ -60,10 +60,10 @@ struct Ergebnis {
     std::abort();
 }
 
-// Bit for bit, except that any NaN equals any other.
+// Bit for bit: a value that is no number is always the one quiet NaN.
 bool gleich(double a, double b)
 {
-    return std::isnan(a) ? std::isnan(b) : std::memcmp(&a, &b, sizeof a) == 0;
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 // Longer texts are cut, as the entry field would.

@@ -8,13 +8,12 @@
 #include <QByteArray>
 #include <QStringList>
 
-#include <cstring>
+#include <algorithm>
 #include <iostream>
 #include <streambuf>
+#include <string>
 
 namespace {
-const char UNBEKANNT[] = "Befehl nicht bekannt: ";
-
 // Takes what a trial compile writes: standard output carries the messages
 // of the drawn formula only.
 class Nirgendwohin : public std::streambuf
@@ -42,14 +41,8 @@ bool fehlerfrei(const QByteArray &Text)
 // The compile removes the blanks first, so "sin x" arrives as the unknown
 // name "sinx". Says so where the name splits into a known start and a rest
 // that stands on its own; the longest known start wins ("asinx" is asin x).
-QString Zusammengeschrieben(const char *Text)
+QString Zusammengeschrieben(const QByteArray &Name)
 {
-    const std::size_t Vorspann = std::strlen(UNBEKANNT);
-    // A text cut short holds only part of the name.
-    if (std::strncmp(Text, UNBEKANNT, Vorspann) != 0 || std::strlen(Text) + 1 >= Mathe::FEHLERTEXT_PLATZ) {
-        return QString();
-    }
-    const QByteArray Name(Text + Vorspann);
     for (int Laenge = Name.size() - 1; Laenge > 0; --Laenge) {
         if (fehlerfrei(Name.left(Laenge)) && fehlerfrei(Name.mid(Laenge))) {
             return QStringLiteral("Leerzeichen entfallen: aus „%1 %2“ wird „%3“.")
@@ -59,22 +52,29 @@ QString Zusammengeschrieben(const char *Text)
     }
     return QString();
 }
+
+// The window lists the first messages, then how many more there are.
+const int GEZEIGTE_FEHLER = 8;
 }
 
 QString Fehlerbericht(const Mathe &Interpreter)
 {
     QStringList Absaetze;
-    int Nr = 0;
-    for (const char *Text; (Text = Interpreter.Fehlertext(Nr)) != nullptr; ++Nr) {
-        QString Absatz = QString::fromLatin1(Text);
-        const QString Hinweis = Zusammengeschrieben(Text);
-        if (!Hinweis.isEmpty()) {
-            Absatz += QLatin1Char('\n') + Hinweis;
+    const int Anzahl = Interpreter.Fehleranzahl();
+    for (int Nr = 0; Nr < std::min(Anzahl, GEZEIGTE_FEHLER); ++Nr) {
+        const std::string Text = Interpreter.Fehlertext(Nr);
+        QString Absatz = QString::fromLatin1(Text.data(), static_cast<int>(Text.size()));
+        const Fehlerangabe Fehler = Interpreter.Fehler_Nr(Nr);
+        if (Fehler.Art == Fehlerart::Unbekannt) {
+            const QString Hinweis = Zusammengeschrieben(QByteArray(Interpreter.Formel + Fehler.Stelle, Fehler.Laenge));
+            if (!Hinweis.isEmpty()) {
+                Absatz += QLatin1Char('\n') + Hinweis;
+            }
         }
         Absaetze << Absatz;
     }
-    if (Interpreter.Fehleranzahl() > Nr) {
-        Absaetze << QStringLiteral("… und %1 weitere").arg(Interpreter.Fehleranzahl() - Nr);
+    if (Anzahl > GEZEIGTE_FEHLER) {
+        Absaetze << QStringLiteral("… und %1 weitere").arg(Anzahl - GEZEIGTE_FEHLER);
     }
     return Absaetze.join(QStringLiteral("\n\n"));
 }
