@@ -4,12 +4,14 @@
 // The compiled form, the messages on standard output, and the limits of the
 // interpreter's fixed buffers.
 
+#include "Erklaerungen.h"
 #include "formeltest.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -83,7 +85,10 @@ TEST(Uebersetzen, CompiledForm)
         { "x!2", "x\0Z|"s, { { 3, 2 } }, 1, "x!2", Unbekannt + "!  " },
         { "x\t+1", "x\0+Z|"s, { { 4, 1 } }, 1, "x\t+1", Unbekannt + "\t  " },
         { "2\xE4", "Z\0|"s, { { 1, 2 } }, 1, "2\xE4", Unbekannt + "\xE4  " },
-        { "Exp(x)", "\0(x)|"s, {}, 1, "exp(x)", Unbekannt + "exp  " },
+        { "Exp(x)", "P(x)|", {}, 0, "exp(x)", "" },
+        { "x\xB2", "x^Z|", { { 3, 2 } }, 0, "x\xB2", "" },
+        { "y = 2x", "Zx|", { { 1, 2 } }, 0, "y=2x", "" },
+        { "y2", "yZ|", { { 2, 2 } }, 0, "y2", "" },
     };
     for (const Uebersetzung &u : Tabelle) {
         Mathe m;
@@ -98,6 +103,75 @@ TEST(Uebersetzen, CompiledForm)
         for (const auto &[Platz, Wert] : u.Zahlen) {
             EXPECT_EQ(MatheEinblick::Zahlenwert(m, Platz), Wert) << u.Formel << " slot " << Platz;
         }
+    }
+}
+
+struct Lesung {
+    std::string Formel;
+    double x;
+    std::string Hinweise; // the notes on the readings, one a line
+    std::string Rat; // the advice on the faults, one a line
+    double Wert; // in the radian view; the rules' value, bit for bit
+};
+
+// What the compile noted of a text, and what the user is told of it.
+TEST(Uebersetzen, ReadingsAndAdvice)
+{
+    const double Pi = std::acos(-1.0);
+    const Lesung Tabelle[] = {
+        { "x**2", 3, "„**“ gelesen als „*“", "", 6 },
+        { "2*-*3", 0, "„*-*“ gelesen als „*“", "", 6 },
+        { "1+2^*3", 0, "„^*“ gelesen als „*“", "", 7 },
+        { "sin^2(x)", 1, "sin ohne Klammer nimmt den Rest: sin(^2(x)) – gemeint ist wohl sin(x)^2", "", 0 },
+        { "sin-x", 2, "sin ohne Klammer nimmt den Rest: sin(-x)", "", std::sin(-2.0) },
+        { "(1+cos)", 0, "cos ohne Klammer nimmt den Rest: cos()", "", 2 },
+        { "sin2x+1", 1, "", "", std::sin(3.0) },
+        { "|x|", 2, "„|“ beendet die Formel – Betrag: abs(x)", "", 0 },
+        { "x^2, x^3", 2, "„2.“ ohne Ziffer nach dem Komma wird mit dem Folgenden malgenommen", "", 32 },
+        { "1 2+x", 1, "Leerzeichen in einer Zahl: gelesen als 12", "", 13 },
+        { "(2", 0, "„(“ wird nie geschlossen: die Klammer reicht bis zum Ende", "", 2 },
+        { "2)+3", 0, "„)“ ohne „(“ beendet die Formel: „+3“ bleibt unbeachtet", "", 2 },
+        { "*3", 0, "„*“ am Anfang rechnet mit 0 davor", "", 0 },
+        { "2+", 0, "", "", 2 },
+        { "x-y1", 3, "", "", 2 },
+        { "", 0, "", "", 0 },
+        // School notations
+        { "Y = x^2", 3, "", "", 9 },
+        { "f(X)=x^2", 3, "", "", 9 },
+        { "x\xB2+2x\xB3", 3, "", "", 63 },
+        { "-x\xB2", 3, "", "", -9 },
+        { "exp(x)", 1, "", "", std::exp(1.0) },
+        { "2pi", 0, "", "", 2 * Pi },
+        // Unknown names and characters, with the fix
+        { "e^x", 0, "", "„e^x“ schreibt man expn(x)", 0 },
+        { "e^(x)+1e5", 0, "", "„e^x“ schreibt man expn(x)\ne schreibt man expn(1)", 0 },
+        { "sin x", 0, "", "„sin x“ wird „sinx“ – schreibe sin(x)", 0 },
+        { "ln x + asinx", 0, "", "„ln x“ wird „lnx“ – schreibe ln(x)\n„asin x“ wird „asinx“ – schreibe asin(x)", 0 },
+        { "pix", 0, "", "„pi x“ wird „pix“ – schreibe pi*x", 0 },
+        { "?x", 0, "", "„?“: nur Zeichen aus Latin-1 – schreibe sqrt(x), pi", 0 },
+        { "sni(x)+cso(x)+sqr(x)+sinn(x)", 0, "",
+            "meinten Sie „sin“?\nmeinten Sie „cos“?\nmeinten Sie „sqrt“?\nmeinten Sie „sin“?", 0 },
+        { "foo(x)", 0, "", "", 0 },
+    };
+    for (const Lesung &l : Tabelle) {
+        Mathe m;
+        Mitschnitt still;
+        Uebersetzen(m, l.Formel);
+        std::string Hinweise;
+        for (int Nr = 0; Nr < m.Hinweisanzahl(); ++Nr) {
+            const std::string Text = Lesart_erklaeren(m, m.Hinweis_Nr(Nr));
+            Hinweise += Text.empty() ? "" : (Hinweise.empty() ? "" : "\n") + Text;
+        }
+        std::string Rat;
+        for (int Nr = 0; Nr < m.Fehleranzahl(); ++Nr) {
+            const std::string Text = Fehler_erklaeren(m, Nr);
+            Rat += Text.empty() ? "" : (Rat.empty() ? "" : "\n") + Text;
+        }
+        EXPECT_EQ(Hinweise, l.Hinweise) << l.Formel;
+        EXPECT_EQ(Rat, l.Rat) << l.Formel;
+        m.x = l.x;
+        const double Wert = m.Formel_Berechnen();
+        EXPECT_EQ(std::memcmp(&Wert, &l.Wert, sizeof Wert), 0) << l.Formel << ": " << Wert;
     }
 }
 

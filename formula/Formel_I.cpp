@@ -19,6 +19,10 @@ namespace {
 // Slots 1 to 254 take tokens; the end mark needs the slot after the last one.
 const int LetzterTokenPlatz = 254;
 
+// The superscript digits of Latin-1.
+const char HOCH2 = '\xB2';
+const char HOCH3 = '\xB3';
+
 bool istKleinbuchstabe(char c)
 {
     return c >= 'a' && c <= 'z';
@@ -64,6 +68,7 @@ void Mathe::Formel_compillieren()
     std::fill(std::begin(Befehle), std::end(Befehle), 0);
     std::fill(std::begin(Zahlenwert), std::end(Zahlenwert), 0.0);
     Normalisieren();
+    NrChar = Linke_Seite();
 
     // No program of an earlier formula may outlive a failed compile.
     Programme[false].leeren();
@@ -107,6 +112,18 @@ void Mathe::Normalisieren()
     }
 }
 
+// "y=" or "f(x)=" before the formula, as in school: its length, which the
+// scan passes over.
+int Mathe::Linke_Seite() const
+{
+    for (const std::string_view Links : { "y=", "f(x)=" }) {
+        if (std::string_view(Formel).substr(0, Links.size()) == Links) {
+            return static_cast<int>(Links.size());
+        }
+    }
+    return 0;
+}
+
 void Mathe::IncChar()
 {
     if (Formel[NrChar] != '\0') {
@@ -136,6 +153,12 @@ void Mathe::FormelZerlegen()
             Zahlen_ermittel();
         } else if (istKleinbuchstabe(Zeichen)) {
             Name_ermitteln();
+        } else if (Zeichen == HOCH2 || Zeichen == HOCH3) {
+            if (Anzahl_FTeile + 2 > LetzterTokenPlatz) {
+                Fehler_melden(Fehlerart::Zu_lang);
+                break;
+            }
+            Hochzahl_ermitteln();
         } else {
             // No rule knows this character: report it like an unknown name
             // of one letter and go on after it.
@@ -176,6 +199,17 @@ void Mathe::Name_ermitteln()
         // The slot stays 0; the formula is refused anyway.
         Fehler_melden(Fehlerart::Unbekannt, Anfang, Laenge);
     }
+}
+
+// The superscript two and three of Latin-1 are "^2" and "^3": two tokens
+// from one character.
+void Mathe::Hochzahl_ermitteln()
+{
+    Befehle[++Anzahl_FTeile] = '^';
+    Befehle[++Anzahl_FTeile] = ZAHL;
+    Zahlenwert[Anzahl_FTeile] = Zeichen == HOCH2 ? 2.0 : 3.0;
+    Textstelle[Anzahl_FTeile] = static_cast<unsigned char>(NrChar); // the "^" holds the character
+    IncChar();
 }
 
 void Mathe::Zahlen_ermittel()

@@ -57,10 +57,12 @@ private:
 
     // The compile (Formel_I.cpp).
     void Normalisieren();
+    int Linke_Seite() const;
     void IncChar();
     void Zahlen_ermittel();
     void FormelZerlegen();
     void Name_ermitteln();
+    void Hochzahl_ermitteln();
     void Fehler_melden(Fehlerart Art, int Stelle = 0, int Laenge = 0);
     void Hinweis_melden(Lesart Art, int Anfang, int Ende);
     void Hinweis_bei_Token(Lesart Art, int Von, int Bis);

@@ -51,8 +51,9 @@ struct Funktion {
     Winkel Ergebnis;
 };
 
-// One row per function. A name matches only as a whole run of letters, so
-// the order of the rows is free.
+// One row per function; a function with two names has a row for each, with
+// the same token code. A name matches only as a whole run of letters, so the
+// order of the rows is free.
 // clang-format off
 inline constexpr Funktion Funktionen[] = {
     { "cos",   COS,   Winkel::Ansicht,   [](double a) { return std::cos(a); },       Winkel::Bogenmass },
@@ -71,6 +72,7 @@ inline constexpr Funktion Funktionen[] = {
     { "log",   LOGZ,  Winkel::Bogenmass, [](double a) { return std::log10(a); },     Winkel::Bogenmass },
     { "expz",  EXPZ,  Winkel::Bogenmass, [](double a) { return std::pow(10.0, a); }, Winkel::Bogenmass },
     { "expn",  EXPN,  Winkel::Bogenmass, [](double a) { return std::exp(a); },       Winkel::Bogenmass },
+    { "exp",   EXPN,  Winkel::Bogenmass, [](double a) { return std::exp(a); },       Winkel::Bogenmass },
     { "sqrt",  SQRT,  Winkel::Bogenmass, [](double a) { return std::sqrt(a); },      Winkel::Bogenmass },
     { "abs",   ABS,   Winkel::Bogenmass, [](double a) { return std::fabs(a); },      Winkel::Bogenmass },
 };

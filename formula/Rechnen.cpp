@@ -207,7 +207,9 @@ Mathe::Verknuepfung Mathe::Operatoren(bool Anfang)
         }
         if (v.Op != 0) {
             Ersetzt = PC;
-        } else if (Anfang) {
+        } else if (Anfang && !istFunktion(Befehle[Erster - 1])) {
+            // At the start of a function's argument without a group, as in
+            // sin^2(x), the note on the function tells it all.
             Hinweis_bei_Token(Lesart::Operator_am_Anfang, Erster, PC);
         }
         // An operator drops the signs before it.
