@@ -281,6 +281,82 @@ TEST(Werte, BuiltInFunctions)
     pruefe(Tabelle);
 }
 
+struct Ableitungsfall {
+    const char *Formel;
+    double x;
+    Modus Winkel;
+    double Erste;
+    double Zweite;
+};
+
+// The derivatives that the program computes along with the value, against
+// the derivatives written by hand; the value itself is that of an evaluation,
+// bit for bit.
+TEST(Werte, Derivatives)
+{
+    const double g = Grad1; // d/dx of an angle in degrees
+    const double G = 1 / Grad1; // of a result in degrees
+    const double L = std::log(10.0);
+    const double s30 = std::sin(30 * g), c30 = std::cos(30 * g), t20 = std::tan(20 * g);
+    const double t = std::tan(0.5), e = std::exp(0.5), w = std::pow(10.0, 0.5);
+    const Ableitungsfall Tabelle[] = {
+        { "sin(x)", 0.7, Bogen, std::cos(0.7), -std::sin(0.7) },
+        { "sin(x)", 30, Grad, g * c30, -g * g * s30 },
+        { "cos(x)", 0.7, Bogen, -std::sin(0.7), -std::cos(0.7) },
+        { "cos(x)", 30, Grad, -g * s30, -g * g * c30 },
+        { "tan(x)", 0.5, Bogen, 1 + t * t, 2 * t * (1 + t * t) },
+        { "tan(x)", 20, Grad, g * (1 + t20 * t20), 2 * g * g * t20 * (1 + t20 * t20) },
+        { "sind(x)", 30, Beide, g * c30, -g * g * s30 },
+        { "cosd(x)", 30, Beide, -g * s30, -g * g * c30 },
+        { "tand(x)", 20, Beide, g * (1 + t20 * t20), 2 * g * g * t20 * (1 + t20 * t20) },
+        { "asin(x)", 0.6, Beide, 1 / 0.8, 0.6 / (0.64 * 0.8) },
+        { "acos(x)", 0.6, Beide, -1 / 0.8, -0.6 / (0.64 * 0.8) },
+        { "atan(x)", 2, Beide, 0.2, -4 / 25.0 },
+        { "asind(x)", 0.6, Beide, G / 0.8, G * 0.6 / (0.64 * 0.8) },
+        { "acosd(x)", 0.6, Beide, -G / 0.8, -G * 0.6 / (0.64 * 0.8) },
+        { "atand(x)", 2, Beide, G * 0.2, -G * 4 / 25.0 },
+        { "ln(x)", 3, Beide, 1 / 3.0, -1 / 9.0 },
+        { "log(x)", 3, Beide, 1 / (3 * L), -1 / (9 * L) },
+        { "expz(x)", 0.5, Beide, L * w, L * L * w },
+        { "expn(x)", 0.5, Beide, e, e },
+        { "exp(x)", 0.5, Beide, e, e },
+        { "sqrt(x)", 4, Beide, 0.25, -1 / 32.0 },
+        { "abs(x)", -2, Beide, -1, 0 },
+        { "abs(x)", 3, Beide, 1, 0 },
+        { "x^3", 2, Beide, 12, 12 },
+        { "x^2", 0, Beide, 0, 2 },
+        { "x^0.5", 4, Beide, 0.25, -1 / 32.0 },
+        { "2^x", 1.5, Beide, std::pow(2.0, 1.5) * std::log(2.0), std::pow(2.0, 1.5) * std::log(2.0) * std::log(2.0) },
+        { "x^x", 2, Beide, 4 * (std::log(2.0) + 1), 4 * ((std::log(2.0) + 1) * (std::log(2.0) + 1) + 0.5) },
+        { "1/x", 2, Beide, -0.25, 0.25 },
+        { "x/(x+1)", 1, Beide, 0.25, -0.25 },
+        { "-x^2+5x", 3, Beide, -1, -2 },
+        { "sin(x^2)", 1, Bogen, 2 * std::cos(1.0), 2 * std::cos(1.0) - 4 * std::sin(1.0) },
+        { "sin(2x)", 15, Grad, 2 * g * c30, -4 * g * g * s30 },
+        { "5", 1, Beide, 0, 0 },
+    };
+    const auto nah = [](double Ist, double Soll) {
+        return std::abs(Ist - Soll) <= 1e-12 * std::abs(Soll);
+    };
+    for (const Ableitungsfall &f : Tabelle) {
+        for (bool RAD : { true, false }) {
+            if ((RAD && f.Winkel == Grad) || (!RAD && f.Winkel == Bogen)) {
+                continue;
+            }
+            Mathe m;
+            m.setRAD(RAD);
+            Uebersetzen(m, f.Formel);
+            m.x = f.x;
+            const Abgeleitet a = m.Formel_Ableiten();
+            const double Wert = m.Formel_Berechnen();
+            EXPECT_EQ(std::memcmp(&a.Wert, &Wert, sizeof Wert), 0) << f.Formel;
+            EXPECT_TRUE(nah(a.Erste, f.Erste) && nah(a.Zweite, f.Zweite))
+                << f.Formel << " at " << f.x << (RAD ? " RAD" : " DEG") << ": " << a.Erste << ", " << a.Zweite
+                << " instead of " << f.Erste << ", " << f.Zweite;
+        }
+    }
+}
+
 TEST(Werte, DegreeModeReadsPlainFunctionsInDegrees)
 {
     for (double x : { -360.0, -90.0, -1.0, 0.0, 30.0, 45.0, 89.0, 180.0, 271.5 }) {

@@ -337,6 +337,16 @@ double Mathe::Formel_Berechnen()
     return Verweigern();
 }
 
+Abgeleitet Mathe::Formel_Ableiten()
+{
+    if (Fehler != 0) {
+        return {};
+    }
+    Abgeleitet Wert = Programme[RAD].ausfuehren(Abgeleitet(x, 1.0, 0.0), Ableitungsstapel);
+    Wert.Wert = Endwert(Wert.Wert);
+    return Wert;
+}
+
 // The walk itself, which the programs are recorded from.
 double Mathe::Formel_durchlaufen()
 {

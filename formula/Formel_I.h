@@ -4,6 +4,7 @@
 #ifndef FORMEL_I_H
 #define FORMEL_I_H
 
+#include "Abgeleitet.h"
 #include "Aufnahme.h"
 #include "Befund.h"
 #include "Funktionen.h"
@@ -38,6 +39,9 @@ public:
     bool statusRAD() const;
     void Formel_compillieren();
     double Formel_Berechnen();
+    // The value at x with its first and second derivative, for the curve
+    // discussion; for a faulty formula, silently 0.
+    Abgeleitet Formel_Ableiten();
 
     // What the last compile found: its faults, each with the message that
     // standard output showed for it (without the line break before it and
@@ -109,6 +113,7 @@ private:
     Aufnahme Baum; // only while compiling
     Programm Programme[2]; // for degrees and for radians, indexed by RAD
     double Stapel[Programm::Platz / 2] = {};
+    Abgeleitet Ableitungsstapel[Programm::Platz / 2] = {};
 };
 
 #endif

@@ -3,6 +3,8 @@
 
 #include "Programm.h"
 
+#include "Abgeleitet.h"
+
 #include <charconv>
 #include <iterator>
 
@@ -260,13 +262,13 @@ std::string Programm::Auflistung() const
     KURVANO_WEITER;
 #define KURVANO_SCHRITTE2(Form, L, R, T) KURVANO_OPERATOREN(KURVANO_SCHRITT, Form, L, R, T)
 
-double Programm::ausfuehren(double x, double *Stapel) const
+template<class W> W Programm::ausfuehren(W x, W *Stapel) const
 {
     static const void *const Ziele[] = { &&Ende, KURVANO_ANWEISUNGEN(KURVANO_ZIEL1, KURVANO_ZIELE2) };
     static_assert(std::size(Ziele) == AnzahlCodes, "a label for every code");
 
     const Schritt *s = Schritte;
-    double Akku = 0.0;
+    W Akku = 0.0;
     goto *Ziele[s->Code];
 Ende:
     return Akku;
@@ -274,3 +276,6 @@ Ende:
 }
 
 #pragma GCC diagnostic pop
+
+template double Programm::ausfuehren(double x, double *Stapel) const;
+template Abgeleitet Programm::ausfuehren(Abgeleitet x, Abgeleitet *Stapel) const;

@@ -26,8 +26,9 @@ public:
         Schritte[0] = Schritt { 0.0, 0, 0 };
     }
     void uebersetzen(const Aufnahme &Baum, int Wurzel);
-    // Stapel takes the values waiting for their operation: Platz / 2 of them.
-    double ausfuehren(double x, double *Stapel) const;
+    // Over double, or over Abgeleitet for the derivatives as well. Stapel
+    // takes the values waiting for their operation: Platz / 2 of them.
+    template<class W> W ausfuehren(W x, W *Stapel) const;
     // The steps, one line each, such as "Akku = x ^ 2".
     std::string Auflistung() const;
 
