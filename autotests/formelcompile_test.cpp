@@ -5,6 +5,7 @@
 // interpreter's fixed buffers.
 
 #include "Erklaerungen.h"
+#include "Formelliste.h"
 #include "formeltest.h"
 
 #include <gtest/gtest.h>
@@ -286,5 +287,33 @@ TEST(Uebersetzen, UnterminatedBuffer)
     m.Formel_compillieren();
     EXPECT_EQ(std::string(m.Formel).size(), 255u);
     EXPECT_EQ(MatheEinblick::Fehler(m), 1); // 255 tokens do not fit
+}
+struct Trennung {
+    std::string Text;
+    std::vector<std::string> Formeln;
+    bool Zu_viele;
+};
+
+// The entry's text as the formulas it holds.
+TEST(Uebersetzen, SeveralFormulas)
+{
+    const std::string Lang = Wiederholt("x+", 20) + "x";
+    const Trennung Tabelle[] = {
+        { "sin(x); cos(x); x^2-1", { "sin(x)", "cos(x)", "x^2-1" }, false },
+        { " x ", { " x " }, false },
+        { "x;;x^2;", { "x", "x^2" }, false },
+        { "  ;  x  ;  ", { "x" }, false },
+        { ";", { "" }, false },
+        { "", { "" }, false },
+        { "1;2;3;4;5;6;7;8", { "1", "2", "3", "4", "5", "6" }, true },
+        { "1;2;3;4;5;6; ", { "1", "2", "3", "4", "5", "6" }, false },
+        { "x;foo;x^2", { "x", "foo", "x^2" }, false },
+        { Wiederholt(Lang + ";", 5) + Lang, std::vector<std::string>(6, Lang), false },
+    };
+    for (const Trennung &t : Tabelle) {
+        const Formelliste Liste = Formeln_trennen(t.Text);
+        EXPECT_EQ(std::vector<std::string>(Liste.Formeln, Liste.Formeln + Liste.Anzahl), t.Formeln) << t.Text;
+        EXPECT_EQ(Liste.Zu_viele, t.Zu_viele) << t.Text;
+    }
 }
 } // namespace

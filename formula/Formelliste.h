@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 Kurvano developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#ifndef FORMELLISTE_H
+#define FORMELLISTE_H
+
+#include <string_view>
+
+// The entry holds one formula, or several separated by ";", each drawn as a
+// curve of its own. Blanks around a ";" do not count, and empty parts are
+// skipped; a text without ";" is one formula, exactly as typed.
+struct Formelliste {
+    static const int MAX_FORMELN = 6;
+
+    std::string_view Formeln[MAX_FORMELN];
+    int Anzahl = 0;
+    bool Zu_viele = false; // parts past the sixth are not drawn
+};
+
+Formelliste Formeln_trennen(std::string_view Text);
+
+#endif
