@@ -374,13 +374,15 @@ void BildTest::grenzwerte_data()
     QTest::newRow("RAD expn(1000)") << "expn(1000)" << true << -1 << Punkte {} << Punkte {};
     QTest::newRow("DEG expn(1000)") << "expn(1000)" << false << -1 << Punkte {} << Punkte {};
     QTest::newRow("DEG -expn(1000)") << "-expn(1000)" << false << -1 << Punkte {} << Punkte {};
-    // tan 90 and tan -90 leave int. The segments from there to tan 91 (row
-    // 437, column 461) and tan -89 (row 437, column 281) come from the far
-    // rows, straight down or up, and end at the frame's edge.
+    // tan 90 and tan -90 leave int. The segment to tan -89 (row 437, column
+    // 281) comes from the far row below, straight up to the frame's edge.
+    // tan 90 lies above, but right of the pole the curve comes from below:
+    // column 461 holds only the start of the segment from tan 91 (row 437)
+    // up to tan 92 (row 408).
     QTest::newRow("DEG tan(x)") << "tan(x)" << false << 10
-                                << Punkte { { 461, 80 }, { 461, 300 }, { 461, 437 }, { 281, 438 }, { 281, 600 },
-                                       { 281, 679 } }
-                                << Punkte { { 461, 79 }, { 460, 300 }, { 461, 438 }, { 282, 600 }, { 281, 680 } };
+                                << Punkte { { 461, 437 }, { 281, 438 }, { 281, 600 }, { 281, 679 } }
+                                << Punkte { { 461, 80 }, { 461, 300 }, { 461, 400 }, { 461, 438 }, { 282, 600 },
+                                       { 281, 680 } };
     // Only 0 at column 370 lies in the band; the segment to it comes up from
     // row 10^12 + 380, which the raster engine draws in the column it starts in.
     QTest::newRow("DEG x*10^12") << "x*1000000000000" << false << 369
