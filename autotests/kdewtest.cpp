@@ -51,6 +51,10 @@ private Q_SLOTS:
     void zeiger_data();
     void zeiger();
     void zeiger_nach_neuzeichnen();
+    void nach_jedem_Malen_data();
+    void nach_jedem_Malen();
+    void zeiger_springt_data();
+    void zeiger_springt();
     void fokus_data();
     void fokus();
     void beenden();
@@ -533,6 +537,76 @@ void KdeWTest::zeiger_nach_neuzeichnen()
     QCOMPARE(Info(w)->Zeigerzeilen(), QStringLiteral("x = 30\ny = —"));
     QEvent Verlassen(QEvent::Leave);
     QApplication::sendEvent(w, &Verlassen);
+}
+
+// Not only the slots: every paint that compiles, and the picture for a file,
+// leaves the entry's colour, the faults and the value under the pointer
+// showing that compile, and writes its messages once.
+void KdeWTest::nach_jedem_Malen_data()
+{
+    QTest::addColumn<QString>("Gezeichnet");
+    QTest::addColumn<QString>("Getippt");
+    QTest::addColumn<bool>("alsBild");
+    QTest::addColumn<QString>("Bericht");
+    QTest::addColumn<QString>("Zeiger");
+
+    for (bool alsBild : { false, true }) {
+        const char *Weg = alsBild ? "Bild()" : "repaint()";
+        QTest::addRow("foo(x), dann x, %s", Weg) << "foo(x)"
+                                                 << "x" << alsBild << ""
+                                                 << "x = 1\ny = 1";
+        QTest::addRow("x, dann foo(x), %s", Weg) << "x"
+                                                 << "foo(x)" << alsBild << "Befehl nicht bekannt: foo"
+                                                 << "x = 1\ny = —";
+    }
+}
+
+void KdeWTest::nach_jedem_Malen()
+{
+    QFETCH(QString, Gezeichnet);
+    QFETCH(QString, Getippt);
+    QFETCH(bool, alsBild);
+    QFETCH(QString, Bericht);
+    QFETCH(QString, Zeiger);
+
+    Eingabe(w)->setText(Gezeichnet);
+    w->RButton(1);
+    QMouseEvent Bewegung(QEvent::MouseMove, QPoint(400, 300), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &Bewegung);
+    Eingabe(w)->setText(Getippt);
+    QTest::qWait(50);
+
+    Ausgabefang Fang;
+    alsBild ? void(w->Bild()) : w->repaint();
+    QTRY_COMPARE(Info(w)->Fehlerzeilen(), Bericht);
+    QCOMPARE(Info(w)->Zeigerzeilen(), Zeiger);
+    QCOMPARE(Eingabe(w)->palette().color(QPalette::Text) == QColor(Fehlerfarbe), !Bericht.isEmpty());
+    QTest::qWait(50);
+    QCOMPARE(Fang.Anzahl("\nBefehl nicht bekannt: "), Bericht.isEmpty() ? 0 : 1);
+}
+
+// However fast the pointer leaves the plot for a control, its lines go.
+void KdeWTest::zeiger_springt_data()
+{
+    QTest::addColumn<QByteArray>("Klasse");
+    QTest::addColumn<QString>("Text");
+
+    QTest::newRow("auf das Infofeld") << QByteArray("Infofeld") << QString();
+    QTest::newRow("auf Zeichnen") << QByteArray("QPushButton") << QStringLiteral("Zeichnen");
+    QTest::newRow("auf DEG") << QByteArray("QRadioButton") << QStringLiteral("DEG");
+}
+
+void KdeWTest::zeiger_springt()
+{
+    QFETCH(QByteArray, Klasse);
+    QFETCH(QString, Text);
+
+    QWidget *Ziel = Steuerelement(Klasse, Text);
+    QVERIFY(Ziel);
+    QTest::mouseMove(w->windowHandle(), QPoint(400, 300));
+    QVERIFY(!Info(w)->Zeigerzeilen().isEmpty());
+    QTest::mouseMove(w->windowHandle(), Ziel->mapTo(w, Ziel->rect().center()));
+    QCOMPARE(Info(w)->Zeigerzeilen(), QString());
 }
 
 // A click on a button leaves the keyboard in the entry: what is typed next,

@@ -23,6 +23,7 @@ class QPainter;
 class QPushButton;
 class QRadioButton;
 class QString;
+class QTimer;
 
 const int BILD_BREITE = 850;
 const int BILD_HOEHE = 700;
@@ -78,11 +79,14 @@ protected:
 private:
     void Formel_uebernehmen();
     void Bild_erneuern();
+    void Anzeige_nachfuehren();
     void Fehler_anzeigen();
     void Zeiger_anzeigen();
+    void Zeiger_weg();
     void Bild_malen();
     QAction *Tastenaktion(const QString &Text, QKeySequence::StandardKey Taste);
     void Bildaktionen_anlegen();
+    bool Kopiertaste_abgeben(QEvent *Ereignis);
 
     static QRect Kurvenfeld(bool Bogenmass);
     static void Rechteck(int x, int y, int Breite, int Hoehe);
@@ -102,6 +106,7 @@ private:
     QRadioButton *b2;
     QButtonGroup *ButtonGroup;
     Infofeld *Info;
+    QTimer *Nachfuehrung; // Anzeige_nachfuehren once a paint is done
     QPoint Zeigerstelle { -1, -1 }; // none while the pointer is outside
 };
 

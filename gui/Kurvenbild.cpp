@@ -196,10 +196,6 @@ void KdeW::paintEvent(QPaintEvent *)
     if (Hintergrund_neu) {
         p.drawPixmap(0, 0, buffer);
         Hintergrund_neu = false;
-        // The faults of the first formula are shown once this paint is done:
-        // a window not yet on the screen paints only after setBackground has
-        // returned.
-        QTimer::singleShot(0, this, &KdeW::Fehler_anzeigen);
     }
     Bild_malen();
     p.end();
@@ -229,6 +225,11 @@ void KdeW::Bild_malen()
 {
     Formel_uebernehmen();
     Formelinterpreter.Formel_compillieren();
+    // What tells of the compile follows once the paint is done: a palette
+    // or a text set during it would paint the controls in the middle of it.
+    if (!Nachfuehrung->isActive()) {
+        Nachfuehrung->start();
+    }
     const bool Bogenmass = Formelinterpreter.statusRAD();
     // The frame covers its whole rectangle next; filled here as well, its
     // 400,000 pixels would be written twice.
