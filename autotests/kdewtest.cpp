@@ -48,6 +48,7 @@ private Q_SLOTS:
     void zeichensatz();
     void fehleranzeige_data();
     void fehleranzeige();
+    void fehler_passen();
     void zeiger_data();
     void zeiger();
     void zeiger_nach_neuzeichnen();
@@ -453,6 +454,37 @@ void KdeWTest::fehleranzeige()
     const QImage Danach = Gemalt(w);
     QCOMPARE(Pixel_in_Farbe(Danach.copy(Eingabe(w)->geometry()), Fehlerfarbe), 0);
     QCOMPARE(Pixel_in_Farbe(Danach.copy(Infoflaeche), Hintergrundfarbe), Infoflaeche.width() * Infoflaeche.height());
+}
+
+// The longest messages, one more than the interpreter keeps: as many show as
+// fit, whole, and then how many are left out.
+void KdeWTest::fehler_passen()
+{
+    Eingabe(w)->clear();
+    QTest::keyClicks(Eingabe(w), QStringLiteral("asindx+acosdx+atandx+asinx+acosx+atanx+sqrtx+expnx+expzx"));
+    {
+        Ausgabefang Fang;
+        QTest::keyClick(Eingabe(w), Qt::Key_Return);
+    }
+    const QStringList Absaetze = Info(w)->Fehlerzeilen().split(QStringLiteral("\n\n"));
+    const int Gezeigt = Absaetze.size() - 1;
+    QVERIFY(Gezeigt > 0);
+    QCOMPARE(Absaetze.last(), QStringLiteral("… und %1 weitere").arg(9 - Gezeigt));
+
+    // The last line ends above the area's bottom, and no line reaches its
+    // right edge.
+    const QImage Bild = Info(w)->grab().toImage();
+    int Unterste = -1;
+    for (int y = 0; y < Bild.height(); ++y) {
+        for (int x = 0; x < Bild.width(); ++x) {
+            if (Bild.pixel(x, y) == Fehlerfarbe) {
+                Unterste = y;
+                QVERIFY(x < Bild.width() - 1);
+            }
+        }
+    }
+    QVERIFY(Unterste >= 0);
+    QVERIFY(Unterste < Bild.height() - QFontMetrics(Info(w)->font()).descent());
 }
 
 // The value under the pointer, on the view's own scale, for the formula that

@@ -6,7 +6,6 @@
 #include "Formel_I.h"
 
 #include <QByteArray>
-#include <QStringList>
 
 #include <cstring>
 #include <iostream>
@@ -61,7 +60,7 @@ QString Zusammengeschrieben(const char *Text)
 }
 }
 
-QString Fehlerbericht(const Mathe &Interpreter)
+QStringList Fehlerbericht(const Mathe &Interpreter)
 {
     QStringList Absaetze;
     int Nr = 0;
@@ -73,8 +72,5 @@ QString Fehlerbericht(const Mathe &Interpreter)
         }
         Absaetze << Absatz;
     }
-    if (Interpreter.Fehleranzahl() > Nr) {
-        Absaetze << QStringLiteral("… und %1 weitere").arg(Interpreter.Fehleranzahl() - Nr);
-    }
-    return Absaetze.join(QStringLiteral("\n\n"));
+    return Absaetze;
 }

@@ -226,7 +226,7 @@ void KdeW::Fehler_anzeigen()
     if (LEdit1->palette().color(QPalette::Text) != Farben.color(QPalette::Text)) {
         LEdit1->setPalette(Farben);
     }
-    Info->Fehler_setzen(fehlerhaft ? Fehlerbericht(Formelinterpreter) : QString());
+    Info->Fehler_setzen(Fehlerbericht(Formelinterpreter), Formelinterpreter.Fehleranzahl());
 }
 
 void KdeW::mouseMoveEvent(QMouseEvent *event)
