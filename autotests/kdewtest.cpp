@@ -6,6 +6,7 @@
 
 #include "fensterhilfe.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
@@ -56,6 +57,9 @@ private Q_SLOTS:
     void nach_jedem_Malen();
     void zeiger_springt_data();
     void zeiger_springt();
+    void zugang();
+    void zugang_kurve_data();
+    void zugang_kurve();
     void fokus_data();
     void fokus();
     void beenden();
@@ -639,6 +643,68 @@ void KdeWTest::zeiger_springt()
     QVERIFY(!Info(w)->Zeigerzeilen().isEmpty());
     QTest::mouseMove(w->windowHandle(), Ziel->mapTo(w, Ziel->rect().center()));
     QCOMPARE(Info(w)->Zeigerzeilen(), QString());
+}
+
+// A screen reader finds a name and a description of their own on every part
+// of the window.
+void KdeWTest::zugang()
+{
+    QStringList Namen;
+    QList<QAccessibleInterface *> Offen { QAccessible::queryAccessibleInterface(w) };
+    while (!Offen.isEmpty()) {
+        QAccessibleInterface *Teil = Offen.takeLast();
+        for (int i = 0; i < Teil->childCount(); ++i) {
+            QAccessibleInterface *Kind = Teil->child(i);
+            const QString Name = Kind->text(QAccessible::Name);
+            QVERIFY2(!Name.isEmpty() && !Kind->text(QAccessible::Description).isEmpty(),
+                Kind->object()->metaObject()->className());
+            QVERIFY2(!Namen.contains(Name), qPrintable(Name));
+            Namen << Name;
+            Offen << Kind;
+        }
+    }
+}
+
+// The plot names the formula drawn and the view, as the view's button names
+// it; the info area tells what it shows.
+void KdeWTest::zugang_kurve_data()
+{
+    QTest::addColumn<QString>("Formel");
+    QTest::addColumn<bool>("Bogenmass");
+
+    QTest::newRow("RAD") << "x^2" << true;
+    QTest::newRow("DEG") << "sin(x)*100" << false;
+    QTest::newRow("DEG fehlerhaft") << "foo(x)" << false;
+}
+
+void KdeWTest::zugang_kurve()
+{
+    QFETCH(QString, Formel);
+    QFETCH(bool, Bogenmass);
+
+    Eingabe(w)->setText(Formel);
+    w->RButton(Bogenmass ? 1 : 2);
+    const QPoint Kurvenstelle(400, 300);
+    QMouseEvent Bewegung(QEvent::MouseMove, Kurvenstelle, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &Bewegung);
+
+    // The description of what a screen reader finds at a place of the window.
+    const auto Dort = [this](QPoint Stelle) {
+        const QPoint Global = w->mapToGlobal(Stelle);
+        const QAccessibleInterface *Teil = QAccessible::queryAccessibleInterface(w)->childAt(Global.x(), Global.y());
+        return Teil ? Teil->text(QAccessible::Description) : QString();
+    };
+    const auto Name = [this](const QString &Knopf) {
+        return QAccessible::queryAccessibleInterface(Steuerelement("QRadioButton", Knopf))->text(QAccessible::Name);
+    };
+    const QString Kurve = Dort(Kurvenstelle);
+    QVERIFY2(Kurve.contains(Formel), qPrintable(Kurve));
+    QVERIFY(Kurve.contains(Name(QStringLiteral("RAD"))) == Bogenmass);
+    QVERIFY(Kurve.contains(Name(QStringLiteral("DEG"))) != Bogenmass);
+    const QString Infotext = Dort(Info(w)->geometry().center());
+    QVERIFY(!Info(w)->Zeigerzeilen().isEmpty());
+    QVERIFY2(Infotext.contains(Info(w)->Zeigerzeilen()), qPrintable(Infotext));
+    QVERIFY2(Infotext.contains(Info(w)->Fehlerzeilen()), qPrintable(Infotext));
 }
 
 // A click on a button leaves the keyboard in the entry: what is typed next,

@@ -34,12 +34,15 @@ Infofeld::Infofeld(QWidget *Eltern)
     // Filled with the window's background: the graph beneath is never
     // painted for it.
     setAutoFillBackground(true);
+    setAccessibleName(QStringLiteral("Wert und Fehler"));
+    vorlesbar_machen();
 }
 
 void Infofeld::Zeiger_setzen(const QString &Zeilen)
 {
     if (Zeilen != Zeiger) {
         Zeiger = Zeilen;
+        vorlesbar_machen();
         update();
     }
 }
@@ -73,8 +76,19 @@ void Infofeld::zeigen(const QString &Text, const QStringList &Zeilen)
     if (Zeilen != Fehlerumbruch) {
         Fehler = Text;
         Fehlerumbruch = Zeilen;
+        vorlesbar_machen();
         update();
     }
+}
+
+// What the area shows, or while it shows nothing, what it is for.
+void Infofeld::vorlesbar_machen()
+{
+    QStringList Teile { Zeiger, Fehler };
+    Teile.removeAll(QString());
+    setAccessibleDescription(Teile.isEmpty()
+            ? QStringLiteral("Zeigt den Wert unter dem Mauszeiger und die Fehler der gezeichneten Formel.")
+            : Teile.join(QStringLiteral("\n\n")));
 }
 
 // The text in lines no wider than the area: broken at blanks, or anywhere in

@@ -11,7 +11,8 @@
 // The free space right of the plot, below the radio buttons: the value under
 // the pointer and what the compile of the drawn formula found. It paints
 // itself, so a change repaints it alone and never the graph; with nothing to
-// show it is the window's plain background.
+// show it is the window's plain background. A screen reader gets what it
+// shows as its description.
 class Infofeld : public QWidget
 {
     Q_OBJECT
@@ -42,6 +43,7 @@ private:
     QStringList umbrochen(const QString &Text) const;
     int Zeilenplatz() const;
     void zeigen(const QString &Text, const QStringList &Zeilen);
+    void vorlesbar_machen();
 
     QString Zeiger;
     QString Fehler;

@@ -126,6 +126,7 @@ KdeW::KdeW()
     }
 
     Bildaktionen_anlegen();
+    Zugang_einrichten();
 }
 
 void KdeW::setBackground()
@@ -205,13 +206,14 @@ void KdeW::Bild_erneuern()
 }
 
 // After every paint the interpreter holds the compile of the drawn formula,
-// and whatever tells of it follows: the entry's colour, the faults and the
-// value under the pointer.
+// and whatever tells of it follows: the entry's colour, the faults, the
+// value under the pointer and what a screen reader says of the plot.
 void KdeW::Anzeige_nachfuehren()
 {
     Nachfuehrung->stop();
     Fehler_anzeigen();
     Zeiger_anzeigen();
+    Kurve->setAccessibleDescription(Kurvenbeschreibung());
 }
 
 void KdeW::Fehler_anzeigen()

@@ -87,6 +87,8 @@ private:
     QAction *Tastenaktion(const QString &Text, QKeySequence::StandardKey Taste);
     void Bildaktionen_anlegen();
     bool Kopiertaste_abgeben(QEvent *Ereignis);
+    void Zugang_einrichten();
+    QString Kurvenbeschreibung() const;
 
     static QRect Kurvenfeld(bool Bogenmass);
     static void Rechteck(int x, int y, int Breite, int Hoehe);
@@ -106,6 +108,7 @@ private:
     QRadioButton *b2;
     QButtonGroup *ButtonGroup;
     Infofeld *Info;
+    QWidget *Kurve; // the plot for a screen reader
     QTimer *Nachfuehrung; // Anzeige_nachfuehren once a paint is done
     QPoint Zeigerstelle { -1, -1 }; // none while the pointer is outside
 };
