@@ -60,6 +60,8 @@ private Q_SLOTS:
     void zugang();
     void zugang_kurve_data();
     void zugang_kurve();
+    void verlauf_data();
+    void verlauf();
     void fokus_data();
     void fokus();
     void beenden();
@@ -705,6 +707,49 @@ void KdeWTest::zugang_kurve()
     QVERIFY(!Info(w)->Zeigerzeilen().isEmpty());
     QVERIFY2(Infotext.contains(Info(w)->Zeigerzeilen()), qPrintable(Infotext));
     QVERIFY2(Infotext.contains(Info(w)->Fehlerzeilen()), qPrintable(Infotext));
+}
+
+// Up and Down in the entry step through the formulas drawn in this window,
+// newest first, and back to what was being typed.
+void KdeWTest::verlauf_data()
+{
+    QTest::addColumn<QStringList>("Gezeichnet");
+    QTest::addColumn<QList<int>>("Tasten");
+    QTest::addColumn<QString>("Danach");
+
+    const int Hoch = Qt::Key_Up;
+    const int Runter = Qt::Key_Down;
+    const QStringList Zwei { QStringLiteral("x"), QStringLiteral("x^2") };
+    QTest::newRow("neues Fenster") << QStringList() << QList<int> { Hoch } << "getippt";
+    QTest::newRow("hoch") << Zwei << QList<int> { Hoch } << "x^2";
+    QTest::newRow("zweimal hoch") << Zwei << QList<int> { Hoch, Hoch } << "x";
+    QTest::newRow("über die älteste") << Zwei << QList<int> { Hoch, Hoch, Hoch } << "x";
+    QTest::newRow("hoch und runter") << Zwei << QList<int> { Hoch, Hoch, Runter } << "x^2";
+    QTest::newRow("zurück zum Getippten") << Zwei << QList<int> { Hoch, Hoch, Runter, Runter } << "getippt";
+    QTest::newRow("nur runter") << Zwei << QList<int> { Runter } << "getippt";
+    QTest::newRow("zweimal dieselbe") << QStringList { QStringLiteral("x"), QStringLiteral("x^2"),
+        QStringLiteral("x^2") } << QList<int> { Hoch, Hoch }
+                                      << "x";
+    QTest::newRow("leere") << QStringList { QStringLiteral("x"), QString() } << QList<int> { Hoch } << "x";
+}
+
+void KdeWTest::verlauf()
+{
+    QFETCH(QStringList, Gezeichnet);
+    QFETCH(QList<int>, Tasten);
+    QFETCH(QString, Danach);
+
+    for (const QString &Formel : Gezeichnet) {
+        Eingabe(w)->clear();
+        QTest::keyClicks(Eingabe(w), Formel);
+        QTest::keyClick(Eingabe(w), Qt::Key_Return);
+    }
+    Eingabe(w)->clear();
+    QTest::keyClicks(Eingabe(w), QStringLiteral("getippt"));
+    for (int Taste : Tasten) {
+        QTest::keyClick(Eingabe(w), Qt::Key(Taste));
+    }
+    QCOMPARE(Eingabe(w)->text(), Danach);
 }
 
 // A click on a button leaves the keyboard in the entry: what is typed next,

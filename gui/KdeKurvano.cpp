@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -203,6 +204,7 @@ void KdeW::Bild_erneuern()
     // shown in the entry and the info area before it returns as well.
     repaint(0, 50, BILD_BREITE, BILD_HOEHE);
     Anzeige_nachfuehren();
+    Verlauf.merken(LEdit1->text());
 }
 
 // After every paint the interpreter holds the compile of the drawn formula,
@@ -279,6 +281,10 @@ bool KdeW::eventFilter(QObject *Objekt, QEvent *Ereignis)
         Zeiger_weg();
     }
     if (Objekt == LEdit1 && Kopiertaste_abgeben(Ereignis)) {
+        return true;
+    }
+    if (Objekt == LEdit1 && Ereignis->type() == QEvent::KeyPress
+        && Verlauf_blaettern(static_cast<QKeyEvent *>(Ereignis))) {
         return true;
     }
     return QMainWindow::eventFilter(Objekt, Ereignis);

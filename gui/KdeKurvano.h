@@ -12,12 +12,14 @@
 #include <QRgb>
 
 #include "Formel_I.h"
+#include "Formelverlauf.h"
 
 class Infofeld;
 class QAction;
 class QButtonGroup;
 class QGroupBox;
 class QImage;
+class QKeyEvent;
 class QLineEdit;
 class QPainter;
 class QPushButton;
@@ -87,6 +89,7 @@ private:
     QAction *Tastenaktion(const QString &Text, QKeySequence::StandardKey Taste);
     void Bildaktionen_anlegen();
     bool Kopiertaste_abgeben(QEvent *Ereignis);
+    bool Verlauf_blaettern(const QKeyEvent *Taste);
     void Zugang_einrichten();
     QString Kurvenbeschreibung() const;
 
@@ -110,6 +113,7 @@ private:
     Infofeld *Info;
     QWidget *Kurve; // the plot for a screen reader
     QTimer *Nachfuehrung; // Anzeige_nachfuehren once a paint is done
+    Formelverlauf Verlauf;
     QPoint Zeigerstelle { -1, -1 }; // none while the pointer is outside
 };
 
