@@ -177,8 +177,6 @@ void BefehlszeileTest::ausgang_data()
     const QString Wayland = QStringLiteral("export QT_QPA_PLATFORM=wayland");
     const QString Fehlt = QStringLiteral("export QT_QPA_PLATFORM=fehlt");
     const QString Xcb = QStringLiteral("export QT_QPA_PLATFORM=xcb DISPLAY=:999");
-    Zeile("png, DISPLAY ohne Server", { "--bild", "%D/neu.png" }, 0, "",
-        Vorher + QStringList { QStringLiteral("neu.png") }, Kein_Server);
     Zeile("png, Wayland ohne Compositor", { "--bild", "%D/neu.png" }, 0, "",
         Vorher + QStringList { QStringLiteral("neu.png") }, Wayland);
     Zeile("png, xcb ohne Server", { "--bild=%D/neu.png" }, 0, "", Vorher + QStringList { QStringLiteral("neu.png") },

@@ -55,11 +55,9 @@ private Q_SLOTS:
     void zeiger_nach_neuzeichnen();
     void nach_jedem_Malen_data();
     void nach_jedem_Malen();
-    void zeiger_springt_data();
     void zeiger_springt();
+    void zugang_data();
     void zugang();
-    void zugang_kurve_data();
-    void zugang_kurve();
     void verlauf_data();
     void verlauf();
     void fokus_data();
@@ -481,16 +479,13 @@ void KdeWTest::fehler_passen()
     // right edge.
     const QImage Bild = Info(w)->grab().toImage();
     int Unterste = -1;
-    for (int y = 0; y < Bild.height(); ++y) {
-        for (int x = 0; x < Bild.width(); ++x) {
-            if (Bild.pixel(x, y) == Fehlerfarbe) {
-                Unterste = y;
-                QVERIFY(x < Bild.width() - 1);
-            }
+    for (int i = 0; i < Bild.width() * Bild.height(); ++i) {
+        if (Bild.pixel(i % Bild.width(), i / Bild.width()) == Fehlerfarbe) {
+            Unterste = i / Bild.width();
+            QVERIFY(i % Bild.width() < Bild.width() - 1);
         }
     }
-    QVERIFY(Unterste >= 0);
-    QVERIFY(Unterste < Bild.height() - QFontMetrics(Info(w)->font()).descent());
+    QVERIFY(Unterste >= 0 && Unterste < Bild.height() - QFontMetrics(Info(w)->font()).descent());
 }
 
 // The value under the pointer, on the view's own scale, for the formula that
@@ -586,16 +581,11 @@ void KdeWTest::nach_jedem_Malen_data()
     QTest::addColumn<QString>("Getippt");
     QTest::addColumn<bool>("alsBild");
     QTest::addColumn<QString>("Bericht");
-    QTest::addColumn<QString>("Zeiger");
-
     for (bool alsBild : { false, true }) {
-        const char *Weg = alsBild ? "Bild()" : "repaint()";
-        QTest::addRow("foo(x), dann x, %s", Weg) << "foo(x)"
-                                                 << "x" << alsBild << ""
-                                                 << "x = 1\ny = 1";
-        QTest::addRow("x, dann foo(x), %s", Weg) << "x"
-                                                 << "foo(x)" << alsBild << "Befehl nicht bekannt: foo"
-                                                 << "x = 1\ny = —";
+        // clang-format off
+        QTest::addRow("foo(x), dann x, %d", alsBild) << "foo(x)" << "x" << alsBild << "";
+        QTest::addRow("x, dann foo(x), %d", alsBild) << "x" << "foo(x)" << alsBild << "Befehl nicht bekannt: foo";
+        // clang-format on
     }
 }
 
@@ -605,7 +595,6 @@ void KdeWTest::nach_jedem_Malen()
     QFETCH(QString, Getippt);
     QFETCH(bool, alsBild);
     QFETCH(QString, Bericht);
-    QFETCH(QString, Zeiger);
 
     Eingabe(w)->setText(Gezeichnet);
     w->RButton(1);
@@ -613,44 +602,48 @@ void KdeWTest::nach_jedem_Malen()
     QApplication::sendEvent(w, &Bewegung);
     Eingabe(w)->setText(Getippt);
     QTest::qWait(50);
-
     Ausgabefang Fang;
     alsBild ? void(w->Bild()) : w->repaint();
     QTRY_COMPARE(Info(w)->Fehlerzeilen(), Bericht);
-    QCOMPARE(Info(w)->Zeigerzeilen(), Zeiger);
+    QCOMPARE(
+        Info(w)->Zeigerzeilen(), Bericht.isEmpty() ? QStringLiteral("x = 1\ny = 1") : QStringLiteral("x = 1\ny = —"));
     QCOMPARE(Eingabe(w)->palette().color(QPalette::Text) == QColor(Fehlerfarbe), !Bericht.isEmpty());
     QTest::qWait(50);
     QCOMPARE(Fang.Anzahl("\nBefehl nicht bekannt: "), Bericht.isEmpty() ? 0 : 1);
 }
 
 // However fast the pointer leaves the plot for a control, its lines go.
-void KdeWTest::zeiger_springt_data()
-{
-    QTest::addColumn<QByteArray>("Klasse");
-    QTest::addColumn<QString>("Text");
-
-    QTest::newRow("auf das Infofeld") << QByteArray("Infofeld") << QString();
-    QTest::newRow("auf Zeichnen") << QByteArray("QPushButton") << QStringLiteral("Zeichnen");
-    QTest::newRow("auf DEG") << QByteArray("QRadioButton") << QStringLiteral("DEG");
-}
-
 void KdeWTest::zeiger_springt()
 {
-    QFETCH(QByteArray, Klasse);
-    QFETCH(QString, Text);
-
-    QWidget *Ziel = Steuerelement(Klasse, Text);
-    QVERIFY(Ziel);
-    QTest::mouseMove(w->windowHandle(), QPoint(400, 300));
-    QVERIFY(!Info(w)->Zeigerzeilen().isEmpty());
-    QTest::mouseMove(w->windowHandle(), Ziel->mapTo(w, Ziel->rect().center()));
-    QCOMPARE(Info(w)->Zeigerzeilen(), QString());
+    for (QWidget *Ziel : { static_cast<QWidget *>(Info(w)), Steuerelement("QPushButton", QStringLiteral("Zeichnen")),
+             Steuerelement("QRadioButton", QStringLiteral("DEG")) }) {
+        QTest::mouseMove(w->windowHandle(), QPoint(400, 300));
+        QVERIFY(!Info(w)->Zeigerzeilen().isEmpty());
+        QTest::mouseMove(w->windowHandle(), Ziel->mapTo(w, Ziel->rect().center()));
+        QCOMPARE(Info(w)->Zeigerzeilen(), QString());
+    }
 }
 
 // A screen reader finds a name and a description of their own on every part
-// of the window.
+// of the window. The plot's names the formula drawn and the view, as the
+// view's button names it; the info area's is what it shows.
+void KdeWTest::zugang_data()
+{
+    QTest::addColumn<QString>("Formel");
+    QTest::addColumn<bool>("Bogenmass");
+    QTest::newRow("RAD") << "x^2" << true;
+    QTest::newRow("DEG fehlerhaft") << "foo(x)" << false;
+}
+
 void KdeWTest::zugang()
 {
+    QFETCH(QString, Formel);
+    QFETCH(bool, Bogenmass);
+    Eingabe(w)->setText(Formel);
+    w->RButton(Bogenmass ? 1 : 2);
+    QMouseEvent Bewegung(QEvent::MouseMove, QPoint(400, 300), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &Bewegung);
+
     QStringList Namen;
     QList<QAccessibleInterface *> Offen { QAccessible::queryAccessibleInterface(w) };
     while (!Offen.isEmpty()) {
@@ -658,55 +651,24 @@ void KdeWTest::zugang()
         for (int i = 0; i < Teil->childCount(); ++i) {
             QAccessibleInterface *Kind = Teil->child(i);
             const QString Name = Kind->text(QAccessible::Name);
-            QVERIFY2(!Name.isEmpty() && !Kind->text(QAccessible::Description).isEmpty(),
+            QVERIFY2(!Name.isEmpty() && !Kind->text(QAccessible::Description).isEmpty() && !Namen.contains(Name),
                 Kind->object()->metaObject()->className());
-            QVERIFY2(!Namen.contains(Name), qPrintable(Name));
             Namen << Name;
             Offen << Kind;
         }
     }
-}
-
-// The plot names the formula drawn and the view, as the view's button names
-// it; the info area tells what it shows.
-void KdeWTest::zugang_kurve_data()
-{
-    QTest::addColumn<QString>("Formel");
-    QTest::addColumn<bool>("Bogenmass");
-
-    QTest::newRow("RAD") << "x^2" << true;
-    QTest::newRow("DEG") << "sin(x)*100" << false;
-    QTest::newRow("DEG fehlerhaft") << "foo(x)" << false;
-}
-
-void KdeWTest::zugang_kurve()
-{
-    QFETCH(QString, Formel);
-    QFETCH(bool, Bogenmass);
-
-    Eingabe(w)->setText(Formel);
-    w->RButton(Bogenmass ? 1 : 2);
-    const QPoint Kurvenstelle(400, 300);
-    QMouseEvent Bewegung(QEvent::MouseMove, Kurvenstelle, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &Bewegung);
-
-    // The description of what a screen reader finds at a place of the window.
-    const auto Dort = [this](QPoint Stelle) {
-        const QPoint Global = w->mapToGlobal(Stelle);
-        const QAccessibleInterface *Teil = QAccessible::queryAccessibleInterface(w)->childAt(Global.x(), Global.y());
-        return Teil ? Teil->text(QAccessible::Description) : QString();
-    };
-    const auto Name = [this](const QString &Knopf) {
-        return QAccessible::queryAccessibleInterface(Steuerelement("QRadioButton", Knopf))->text(QAccessible::Name);
-    };
-    const QString Kurve = Dort(Kurvenstelle);
+    const QPoint Global = w->mapToGlobal(QPoint(400, 300));
+    const QAccessibleInterface *Flaeche = QAccessible::queryAccessibleInterface(w)->childAt(Global.x(), Global.y());
+    QVERIFY(Flaeche);
+    const QString Kurve = Flaeche->text(QAccessible::Description);
     QVERIFY2(Kurve.contains(Formel), qPrintable(Kurve));
-    QVERIFY(Kurve.contains(Name(QStringLiteral("RAD"))) == Bogenmass);
-    QVERIFY(Kurve.contains(Name(QStringLiteral("DEG"))) != Bogenmass);
-    const QString Infotext = Dort(Info(w)->geometry().center());
-    QVERIFY(!Info(w)->Zeigerzeilen().isEmpty());
-    QVERIFY2(Infotext.contains(Info(w)->Zeigerzeilen()), qPrintable(Infotext));
-    QVERIFY2(Infotext.contains(Info(w)->Fehlerzeilen()), qPrintable(Infotext));
+    for (const QString &Knopf : { QStringLiteral("RAD"), QStringLiteral("DEG") }) {
+        const QString Ansicht
+            = QAccessible::queryAccessibleInterface(Steuerelement("QRadioButton", Knopf))->text(QAccessible::Name);
+        QCOMPARE(Kurve.contains(Ansicht), (Knopf == QLatin1String("RAD")) == Bogenmass);
+    }
+    const QString Infotext = QAccessible::queryAccessibleInterface(Info(w))->text(QAccessible::Description);
+    QVERIFY(Infotext.contains(Info(w)->Zeigerzeilen()) && Infotext.contains(Info(w)->Fehlerzeilen()));
 }
 
 // Up and Down in the entry step through the formulas drawn in this window,
@@ -714,40 +676,32 @@ void KdeWTest::zugang_kurve()
 void KdeWTest::verlauf_data()
 {
     QTest::addColumn<QStringList>("Gezeichnet");
-    QTest::addColumn<QList<int>>("Tasten");
+    QTest::addColumn<QString>("Tasten"); // h for Up, r for Down
     QTest::addColumn<QString>("Danach");
-
-    const int Hoch = Qt::Key_Up;
-    const int Runter = Qt::Key_Down;
     const QStringList Zwei { QStringLiteral("x"), QStringLiteral("x^2") };
-    QTest::newRow("neues Fenster") << QStringList() << QList<int> { Hoch } << "getippt";
-    QTest::newRow("hoch") << Zwei << QList<int> { Hoch } << "x^2";
-    QTest::newRow("zweimal hoch") << Zwei << QList<int> { Hoch, Hoch } << "x";
-    QTest::newRow("über die älteste") << Zwei << QList<int> { Hoch, Hoch, Hoch } << "x";
-    QTest::newRow("hoch und runter") << Zwei << QList<int> { Hoch, Hoch, Runter } << "x^2";
-    QTest::newRow("zurück zum Getippten") << Zwei << QList<int> { Hoch, Hoch, Runter, Runter } << "getippt";
-    QTest::newRow("nur runter") << Zwei << QList<int> { Runter } << "getippt";
-    QTest::newRow("zweimal dieselbe") << QStringList { QStringLiteral("x"), QStringLiteral("x^2"),
-        QStringLiteral("x^2") } << QList<int> { Hoch, Hoch }
-                                      << "x";
-    QTest::newRow("leere") << QStringList { QStringLiteral("x"), QString() } << QList<int> { Hoch } << "x";
+    // clang-format off
+    QTest::newRow("neues Fenster") << QStringList() << "h" << "getippt";
+    QTest::newRow("hoch") << Zwei << "h" << "x^2";
+    QTest::newRow("über die älteste") << Zwei << "hhh" << "x";
+    QTest::newRow("hoch und runter") << Zwei << "hhr" << "x^2";
+    QTest::newRow("zurück zum Getippten") << Zwei << "hhrr" << "getippt";
+    QTest::newRow("zweimal dieselbe") << Zwei + QStringList { QStringLiteral("x^2") } << "hh" << "x";
+    QTest::newRow("leere") << QStringList { QStringLiteral("x"), QString() } << "h" << "x";
+    // clang-format on
 }
 
 void KdeWTest::verlauf()
 {
     QFETCH(QStringList, Gezeichnet);
-    QFETCH(QList<int>, Tasten);
+    QFETCH(QString, Tasten);
     QFETCH(QString, Danach);
-
     for (const QString &Formel : Gezeichnet) {
-        Eingabe(w)->clear();
-        QTest::keyClicks(Eingabe(w), Formel);
+        Eingabe(w)->setText(Formel);
         QTest::keyClick(Eingabe(w), Qt::Key_Return);
     }
-    Eingabe(w)->clear();
-    QTest::keyClicks(Eingabe(w), QStringLiteral("getippt"));
-    for (int Taste : Tasten) {
-        QTest::keyClick(Eingabe(w), Qt::Key(Taste));
+    Eingabe(w)->setText(QStringLiteral("getippt"));
+    for (QChar Taste : Tasten) {
+        QTest::keyClick(Eingabe(w), Taste == QLatin1Char('h') ? Qt::Key_Up : Qt::Key_Down);
     }
     QCOMPARE(Eingabe(w)->text(), Danach);
 }
