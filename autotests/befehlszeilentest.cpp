@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Kurvano developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-// The program on the command line, where there is no display: the picture
-// that --bild writes against the window's own paint, and the exit statuses.
+// The program on the command line, where there is no display or one that
+// cannot be opened: the picture that --bild writes against the window's own
+// paint, and the exit statuses.
 
 #include "fensterhilfe.h"
 
@@ -169,6 +170,25 @@ void BefehlszeileTest::ausgang_data()
     Zeile("Fenster ohne Anzeige", {}, 1, "--bild", Vorher);
     Zeile("--help", { "--help" }, 0, "--bild <DATEI>", Vorher);
     Zeile("--version", { "--version" }, 0, "kurvano", Vorher);
+    // A display named that cannot be opened, or a platform that is not
+    // there: the picture and the informational options never touch it, the
+    // window ends with one line.
+    const QString Kein_Server = QStringLiteral("export DISPLAY=:999");
+    const QString Wayland = QStringLiteral("export QT_QPA_PLATFORM=wayland");
+    const QString Fehlt = QStringLiteral("export QT_QPA_PLATFORM=fehlt");
+    const QString Xcb = QStringLiteral("export QT_QPA_PLATFORM=xcb DISPLAY=:999");
+    Zeile("png, Wayland ohne Compositor", { "--bild", "%D/neu.png" }, 0, "",
+        Vorher + QStringList { QStringLiteral("neu.png") }, Wayland);
+    Zeile("png, xcb ohne Server", { "--bild=%D/neu.png" }, 0, "", Vorher + QStringList { QStringLiteral("neu.png") },
+        Xcb);
+    Zeile("--help, xcb ohne Server", { "--help" }, 0, "--bild <DATEI>", Vorher, Xcb);
+    Zeile("--version, Wayland ohne Compositor", { "--version" }, 0, "kurvano", Vorher, Wayland);
+    Zeile("--author, Plattform fehlt", { "--author" }, 0, "Kurvano developers", Vorher, Fehlt);
+    Zeile("--license, DISPLAY ohne Server", { "--license" }, 0, "Kurvano developers", Vorher, Kein_Server);
+    Zeile("Fenster, DISPLAY ohne Server", {}, 1, ":999", Vorher, Kein_Server);
+    Zeile("Fenster, xcb ohne Server", { "x" }, 1, ":999", Vorher, Xcb);
+    Zeile("Fenster, Wayland ohne Compositor", {}, 1, "wl_display", Vorher, Wayland);
+    Zeile("Fenster, Plattform fehlt", {}, 1, "fehlt", Vorher, Fehlt);
 }
 
 void BefehlszeileTest::ausgang()

@@ -29,7 +29,7 @@ const Kurvenbereich BOGENKURVE { QRect(QPoint(30, 81), QPoint(669, 679)), { GELB
 const Kurvenbereich GRADKURVE { QRect(QPoint(10, 80), QPoint(729, 679)), { GELB } };
 
 // The characters the formula language has; any other one is refused.
-const QByteArray SPRACHE = QByteArrayLiteral(" .,+-*/:^()|0123456789xXyY");
+const QByteArray SPRACHE = QByteArrayLiteral(" .,+-*/:^()|0123456789xXyY\xB2\xB3");
 
 QString Punkt(int x, int y)
 {

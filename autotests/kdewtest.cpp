@@ -6,6 +6,7 @@
 
 #include "fensterhilfe.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
@@ -48,9 +49,17 @@ private Q_SLOTS:
     void zeichensatz();
     void fehleranzeige_data();
     void fehleranzeige();
+    void fehler_passen();
     void zeiger_data();
     void zeiger();
     void zeiger_nach_neuzeichnen();
+    void nach_jedem_Malen_data();
+    void nach_jedem_Malen();
+    void zeiger_springt();
+    void zugang_data();
+    void zugang();
+    void verlauf_data();
+    void verlauf();
     void fokus_data();
     void fokus();
     void beenden();
@@ -402,25 +411,26 @@ void KdeWTest::fehleranzeige_data()
 
     QTest::newRow("Vorgabe") << VOREINSTELLUNG << "" << 0;
     QTest::newRow("sin x") << "sin x"
-                           << "Befehl nicht bekannt: sinx\nLeerzeichen entfallen: aus „sin x“ wird „sinx“." << 1;
+                           << "Befehl nicht bekannt: sinx\n„sin x“ wird „sinx“ – schreibe sin(x)" << 1;
     QTest::newRow("asinx") << "asinx+1"
-                           << "Befehl nicht bekannt: asinx\nLeerzeichen entfallen: aus „asin x“ wird „asinx“." << 1;
+                           << "Befehl nicht bekannt: asinx\n„asin x“ wird „asinx“ – schreibe asin(x)" << 1;
     QTest::newRow("sincos") << "SinCos(x)"
-                            << "Befehl nicht bekannt: sincos\nLeerzeichen entfallen: aus „sin cos“ wird „sincos“." << 1;
-    QTest::newRow("cosh: kein Hinweis") << "cosh(x)"
-                                        << "Befehl nicht bekannt: cosh" << 1;
+                            << "Befehl nicht bekannt: sincos\n„sin cos“ wird „sincos“ – schreibe sin(cos(x))" << 1;
+    QTest::newRow("cosh") << "cosh(x)"
+                          << "Befehl nicht bekannt: cosh\nmeinten Sie „cos“?" << 1;
+    QTest::newRow("foo: kein Hinweis") << "foo(x)"
+                                       << "Befehl nicht bekannt: foo" << 1;
     QTest::newRow("e^x") << "e^x"
-                         << "Befehl nicht bekannt: e" << 1;
-    QTest::newRow("x²") << "x²"
-                        << "Befehl nicht bekannt: ²" << 1;
-    QTest::newRow("f(x)=x^2") << "f(x)=x^2"
-                              << "Befehl nicht bekannt: f\n\nBefehl nicht bekannt: =" << 2;
-    QStringList Acht;
-    for (const char *Name : { "a", "b", "c", "d", "e", "f", "g", "h" }) {
-        Acht << QStringLiteral("Befehl nicht bekannt: ") + QLatin1String(Name);
+                         << "Befehl nicht bekannt: e\n„e^x“ schreibt man expn(x)" << 1;
+    QTest::newRow("x¹") << "x¹"
+                        << "Befehl nicht bekannt: ¹" << 1;
+    QTest::newRow("g(x)=x^2") << "g(x)=x^2"
+                              << "Befehl nicht bekannt: g\n\nBefehl nicht bekannt: =" << 2;
+    QStringList Neun;
+    for (const char *Name : { "a", "b", "c", "d", "f", "g", "h", "j", "k" }) {
+        Neun << QStringLiteral("Befehl nicht bekannt: ") + QLatin1String(Name);
     }
-    QTest::newRow("neun Namen") << "a+b+c+d+e+f+g+h+i"
-                                << Acht.join(QStringLiteral("\n\n")) + QStringLiteral("\n\n… und 1 weitere") << 9;
+    QTest::newRow("neun Namen") << "a+b+c+d+f+g+h+j+k" << Neun.join(QStringLiteral("\n\n")) << 9;
 }
 
 void KdeWTest::fehleranzeige()
@@ -449,6 +459,34 @@ void KdeWTest::fehleranzeige()
     const QImage Danach = Gemalt(w);
     QCOMPARE(Pixel_in_Farbe(Danach.copy(Eingabe(w)->geometry()), Fehlerfarbe), 0);
     QCOMPARE(Pixel_in_Farbe(Danach.copy(Infoflaeche), Hintergrundfarbe), Infoflaeche.width() * Infoflaeche.height());
+}
+
+// The longest messages, one more than the interpreter keeps: as many show as
+// fit, whole, and then how many are left out.
+void KdeWTest::fehler_passen()
+{
+    Eingabe(w)->clear();
+    QTest::keyClicks(Eingabe(w), QStringLiteral("asindx+acosdx+atandx+asinx+acosx+atanx+sqrtx+expnx+expzx"));
+    {
+        Ausgabefang Fang;
+        QTest::keyClick(Eingabe(w), Qt::Key_Return);
+    }
+    const QStringList Absaetze = Info(w)->Fehlerzeilen().split(QStringLiteral("\n\n"));
+    const int Gezeigt = Absaetze.size() - 1;
+    QVERIFY(Gezeigt > 0);
+    QCOMPARE(Absaetze.last(), QStringLiteral("… und %1 weitere").arg(9 - Gezeigt));
+
+    // The last line ends above the area's bottom, and no line reaches its
+    // right edge.
+    const QImage Bild = Info(w)->grab().toImage();
+    int Unterste = -1;
+    for (int i = 0; i < Bild.width() * Bild.height(); ++i) {
+        if (Bild.pixel(i % Bild.width(), i / Bild.width()) == Fehlerfarbe) {
+            Unterste = i / Bild.width();
+            QVERIFY(i % Bild.width() < Bild.width() - 1);
+        }
+    }
+    QVERIFY(Unterste >= 0 && Unterste < Bild.height() - QFontMetrics(Info(w)->font()).descent());
 }
 
 // The value under the pointer, on the view's own scale, for the formula that
@@ -533,6 +571,142 @@ void KdeWTest::zeiger_nach_neuzeichnen()
     QCOMPARE(Info(w)->Zeigerzeilen(), QStringLiteral("x = 30\ny = —"));
     QEvent Verlassen(QEvent::Leave);
     QApplication::sendEvent(w, &Verlassen);
+}
+
+// Not only the slots: every paint that compiles, and the picture for a file,
+// leaves the entry's colour, the faults and the value under the pointer
+// showing that compile, and writes its messages once.
+void KdeWTest::nach_jedem_Malen_data()
+{
+    QTest::addColumn<QString>("Gezeichnet");
+    QTest::addColumn<QString>("Getippt");
+    QTest::addColumn<bool>("alsBild");
+    QTest::addColumn<QString>("Bericht");
+    for (bool alsBild : { false, true }) {
+        // clang-format off
+        QTest::addRow("foo(x), dann x, %d", alsBild) << "foo(x)" << "x" << alsBild << "";
+        QTest::addRow("x, dann foo(x), %d", alsBild) << "x" << "foo(x)" << alsBild << "Befehl nicht bekannt: foo";
+        // clang-format on
+    }
+}
+
+void KdeWTest::nach_jedem_Malen()
+{
+    QFETCH(QString, Gezeichnet);
+    QFETCH(QString, Getippt);
+    QFETCH(bool, alsBild);
+    QFETCH(QString, Bericht);
+
+    Eingabe(w)->setText(Gezeichnet);
+    w->RButton(1);
+    QMouseEvent Bewegung(QEvent::MouseMove, QPoint(400, 300), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &Bewegung);
+    Eingabe(w)->setText(Getippt);
+    QTest::qWait(50);
+    Ausgabefang Fang;
+    alsBild ? void(w->Bild()) : w->repaint();
+    QTRY_COMPARE(Info(w)->Fehlerzeilen(), Bericht);
+    QCOMPARE(
+        Info(w)->Zeigerzeilen(), Bericht.isEmpty() ? QStringLiteral("x = 1\ny = 1") : QStringLiteral("x = 1\ny = —"));
+    QCOMPARE(Eingabe(w)->palette().color(QPalette::Text) == QColor(Fehlerfarbe), !Bericht.isEmpty());
+    QTest::qWait(50);
+    QCOMPARE(Fang.Anzahl("\nBefehl nicht bekannt: "), Bericht.isEmpty() ? 0 : 1);
+}
+
+// However fast the pointer leaves the plot for a control, its lines go.
+void KdeWTest::zeiger_springt()
+{
+    // Qt drops a move to where the pointer already is.
+    QTest::mouseMove(w->windowHandle(), QPoint(0, 0));
+    for (QWidget *Ziel : { static_cast<QWidget *>(Info(w)), Steuerelement("QPushButton", QStringLiteral("Zeichnen")),
+             Steuerelement("QRadioButton", QStringLiteral("DEG")) }) {
+        QTest::mouseMove(w->windowHandle(), QPoint(400, 300));
+        QVERIFY(!Info(w)->Zeigerzeilen().isEmpty());
+        QTest::mouseMove(w->windowHandle(), Ziel->mapTo(w, Ziel->rect().center()));
+        QCOMPARE(Info(w)->Zeigerzeilen(), QString());
+    }
+}
+
+// A screen reader finds a name and a description of their own on every part
+// of the window. The plot's names the formula drawn and the view, as the
+// view's button names it; the info area's is what it shows.
+void KdeWTest::zugang_data()
+{
+    QTest::addColumn<QString>("Formel");
+    QTest::addColumn<bool>("Bogenmass");
+    QTest::newRow("RAD") << "x^2" << true;
+    QTest::newRow("DEG fehlerhaft") << "foo(x)" << false;
+}
+
+void KdeWTest::zugang()
+{
+    QFETCH(QString, Formel);
+    QFETCH(bool, Bogenmass);
+    Eingabe(w)->setText(Formel);
+    w->RButton(Bogenmass ? 1 : 2);
+    QMouseEvent Bewegung(QEvent::MouseMove, QPoint(400, 300), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &Bewegung);
+
+    QStringList Namen;
+    QList<QAccessibleInterface *> Offen { QAccessible::queryAccessibleInterface(w) };
+    while (!Offen.isEmpty()) {
+        QAccessibleInterface *Teil = Offen.takeLast();
+        for (int i = 0; i < Teil->childCount(); ++i) {
+            QAccessibleInterface *Kind = Teil->child(i);
+            const QString Name = Kind->text(QAccessible::Name);
+            QVERIFY2(!Name.isEmpty() && !Kind->text(QAccessible::Description).isEmpty() && !Namen.contains(Name),
+                Kind->object()->metaObject()->className());
+            Namen << Name;
+            Offen << Kind;
+        }
+    }
+    const QPoint Global = w->mapToGlobal(QPoint(400, 300));
+    const QAccessibleInterface *Flaeche = QAccessible::queryAccessibleInterface(w)->childAt(Global.x(), Global.y());
+    QVERIFY(Flaeche);
+    const QString Kurve = Flaeche->text(QAccessible::Description);
+    QVERIFY2(Kurve.contains(Formel), qPrintable(Kurve));
+    for (const QString &Knopf : { QStringLiteral("RAD"), QStringLiteral("DEG") }) {
+        const QString Ansicht
+            = QAccessible::queryAccessibleInterface(Steuerelement("QRadioButton", Knopf))->text(QAccessible::Name);
+        QCOMPARE(Kurve.contains(Ansicht), (Knopf == QLatin1String("RAD")) == Bogenmass);
+    }
+    const QString Infotext = QAccessible::queryAccessibleInterface(Info(w))->text(QAccessible::Description);
+    QVERIFY(Infotext.contains(Info(w)->Zeigerzeilen()) && Infotext.contains(Info(w)->Fehlerzeilen()));
+}
+
+// Up and Down in the entry step through the formulas drawn in this window,
+// newest first, and back to what was being typed.
+void KdeWTest::verlauf_data()
+{
+    QTest::addColumn<QStringList>("Gezeichnet");
+    QTest::addColumn<QString>("Tasten"); // h for Up, r for Down
+    QTest::addColumn<QString>("Danach");
+    const QStringList Zwei { QStringLiteral("x"), QStringLiteral("x^2") };
+    // clang-format off
+    QTest::newRow("neues Fenster") << QStringList() << "h" << "getippt";
+    QTest::newRow("hoch") << Zwei << "h" << "x^2";
+    QTest::newRow("über die älteste") << Zwei << "hhh" << "x";
+    QTest::newRow("hoch und runter") << Zwei << "hhr" << "x^2";
+    QTest::newRow("zurück zum Getippten") << Zwei << "hhrr" << "getippt";
+    QTest::newRow("zweimal dieselbe") << Zwei + QStringList { QStringLiteral("x^2") } << "hh" << "x";
+    QTest::newRow("leere") << QStringList { QStringLiteral("x"), QString() } << "h" << "x";
+    // clang-format on
+}
+
+void KdeWTest::verlauf()
+{
+    QFETCH(QStringList, Gezeichnet);
+    QFETCH(QString, Tasten);
+    QFETCH(QString, Danach);
+    for (const QString &Formel : Gezeichnet) {
+        Eingabe(w)->setText(Formel);
+        QTest::keyClick(Eingabe(w), Qt::Key_Return);
+    }
+    Eingabe(w)->setText(QStringLiteral("getippt"));
+    for (QChar Taste : Tasten) {
+        QTest::keyClick(Eingabe(w), Taste == QLatin1Char('h') ? Qt::Key_Up : Qt::Key_Down);
+    }
+    QCOMPARE(Eingabe(w)->text(), Danach);
 }
 
 // A click on a button leaves the keyboard in the entry: what is typed next,

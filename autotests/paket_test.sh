@@ -122,9 +122,13 @@ abbruch() {
         [ -n "$XVFB" ] && [ -n "$PROGRAMM" ] || { fehler "$Signal: the X test did not start Xvfb and kurvano"; continue; }
         kill -"$Signal" "$TEST"
         wait "$TEST" || true
-        sleep 0.5
         for Rest in "Xvfb $XVFB" "kurvano $PROGRAMM"; do
             set -- $Rest
+            # Signalled, not yet gone: a loaded machine may take its time.
+            for _ in $(seq 100); do
+                laeuft "$2" || break
+                sleep 0.1
+            done
             if laeuft "$2"; then
                 fehler "$Signal: $1 still runs"
                 kill "$2"

@@ -106,8 +106,9 @@ std::string Zusammengeschrieben(std::string_view Name)
         const std::string_view Rest = Name.substr(Laenge);
         const bool Funktion = Funktion_suchen(Anfang) >= 0;
         if ((Funktion || Anfang == "pi") && bekannteWoerter(Rest)) {
-            const std::string Richtig
-                = Funktion ? Utf8(Anfang) + "(" + Utf8(Rest) + ")" : Utf8(Anfang) + "*" + Utf8(Rest);
+            // A function as the rest needs an argument of its own too.
+            const std::string Argument = Utf8(Rest) + (Funktion_suchen(Rest) >= 0 ? "(x)" : "");
+            const std::string Richtig = Funktion ? Utf8(Anfang) + "(" + Argument + ")" : Utf8(Anfang) + "*" + Argument;
             return Zitat(std::string(Anfang) + " " + std::string(Rest)) + " wird " + Zitat(Name) + " – schreibe "
                 + Richtig;
         }

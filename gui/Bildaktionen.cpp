@@ -40,14 +40,12 @@ void KdeW::Bildaktionen_anlegen()
 }
 
 // Without a selection the entry's copy would do nothing; left unclaimed, the
-// keys reach the window's action.
-bool KdeW::eventFilter(QObject *Objekt, QEvent *Ereignis)
+// keys reach the window's action. True for an event of the entry that the
+// window takes.
+bool KdeW::Kopiertaste_abgeben(QEvent *Ereignis)
 {
-    if (Objekt == LEdit1 && Ereignis->type() == QEvent::ShortcutOverride
-        && static_cast<QKeyEvent *>(Ereignis)->matches(QKeySequence::Copy) && !LEdit1->hasSelectedText()) {
-        return true;
-    }
-    return QMainWindow::eventFilter(Objekt, Ereignis);
+    return Ereignis->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent *>(Ereignis)->matches(QKeySequence::Copy) && !LEdit1->hasSelectedText();
 }
 
 // The entry's formula is drawn first, so the file holds what the window shows.

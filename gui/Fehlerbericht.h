@@ -4,13 +4,14 @@
 #ifndef FEHLERBERICHT_H
 #define FEHLERBERICHT_H
 
-#include <QString>
+#include <QStringList>
 
 class Mathe;
 
-// What the last compile of the interpreter found, for the user to read: the
-// messages in their own words, a hint where a known name ran together with
-// what followed it, and how many more there were. Empty for a sound formula.
-QString Fehlerbericht(const Mathe &Interpreter);
+// What the last compile of the interpreter found, for the user to read: one
+// entry for each fault, its message in the interpreter's own words, and on
+// a line of its own how to write what it did not know, where that is known.
+// Empty for a sound formula.
+QStringList Fehlerbericht(const Mathe &Interpreter);
 
 #endif

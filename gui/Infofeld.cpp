@@ -6,7 +6,10 @@
 #include "KdeKurvano.h"
 
 #include <QColor>
+#include <QFontMetrics>
+#include <QList>
 #include <QPainter>
+#include <QTextLayout>
 #include <QTextOption>
 
 namespace {
@@ -14,6 +17,15 @@ namespace {
 // place whether the pointer is over the plot or not.
 const int ZEIGERHOEHE = 44;
 const int RAND = 2;
+
+// A message's lines, after a blank line unless it is the first.
+void anhaengen(QStringList &Zeilen, const QStringList &Meldung)
+{
+    if (!Zeilen.isEmpty()) {
+        Zeilen << QString();
+    }
+    Zeilen << Meldung;
+}
 }
 
 Infofeld::Infofeld(QWidget *Eltern)
@@ -22,22 +34,87 @@ Infofeld::Infofeld(QWidget *Eltern)
     // Filled with the window's background: the graph beneath is never
     // painted for it.
     setAutoFillBackground(true);
+    setAccessibleName(QStringLiteral("Wert und Fehler"));
+    vorlesbar_machen();
 }
 
 void Infofeld::Zeiger_setzen(const QString &Zeilen)
 {
     if (Zeilen != Zeiger) {
         Zeiger = Zeilen;
+        vorlesbar_machen();
         update();
     }
 }
 
-void Infofeld::Fehler_setzen(const QString &Text)
+void Infofeld::Fehler_setzen(const QStringList &Meldungen, int Anzahl)
 {
-    if (Text != Fehler) {
+    QList<QStringList> Umbrochen;
+    for (const QString &Meldung : Meldungen) {
+        Umbrochen << umbrochen(Meldung);
+    }
+    // The most messages that fit together with the line of those left out.
+    for (int Gezeigt = Meldungen.size(); Gezeigt >= 0; --Gezeigt) {
+        QStringList Absaetze = Meldungen.mid(0, Gezeigt);
+        QStringList Zeilen;
+        for (int i = 0; i < Gezeigt; ++i) {
+            anhaengen(Zeilen, Umbrochen[i]);
+        }
+        if (Gezeigt < Anzahl) {
+            Absaetze << QStringLiteral("… und %1 weitere").arg(Anzahl - Gezeigt);
+            anhaengen(Zeilen, umbrochen(Absaetze.last()));
+        }
+        if (Zeilen.size() <= Zeilenplatz() || Gezeigt == 0) {
+            zeigen(Absaetze.join(QStringLiteral("\n\n")), Zeilen);
+            return;
+        }
+    }
+}
+
+void Infofeld::zeigen(const QString &Text, const QStringList &Zeilen)
+{
+    if (Zeilen != Fehlerumbruch) {
         Fehler = Text;
+        Fehlerumbruch = Zeilen;
+        vorlesbar_machen();
         update();
     }
+}
+
+// What the area shows, or while it shows nothing, what it is for.
+void Infofeld::vorlesbar_machen()
+{
+    QStringList Teile { Zeiger, Fehler };
+    Teile.removeAll(QString());
+    setAccessibleDescription(Teile.isEmpty()
+            ? QStringLiteral("Zeigt den Wert unter dem Mauszeiger und die Fehler der gezeichneten Formel.")
+            : Teile.join(QStringLiteral("\n\n")));
+}
+
+// The text in lines no wider than the area: broken at blanks, or anywhere in
+// a word longer than a line; each "\n" ends a line.
+QStringList Infofeld::umbrochen(const QString &Text) const
+{
+    QTextOption Umbruch;
+    Umbruch.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QStringList Zeilen;
+    for (const QString &Absatz : Text.split(QLatin1Char('\n'))) {
+        QTextLayout Satz(Absatz, font());
+        Satz.setTextOption(Umbruch);
+        Satz.beginLayout();
+        for (QTextLine Zeile = Satz.createLine(); Zeile.isValid(); Zeile = Satz.createLine()) {
+            Zeile.setLineWidth(width() - 2 * RAND);
+            Zeilen << Absatz.mid(Zeile.textStart(), Zeile.textLength());
+        }
+        Satz.endLayout();
+    }
+    return Zeilen;
+}
+
+// How many lines the faults have below the pointer's.
+int Infofeld::Zeilenplatz() const
+{
+    return (height() - ZEIGERHOEHE) / QFontMetrics(font()).lineSpacing();
 }
 
 void Infofeld::paintEvent(QPaintEvent *)
@@ -46,12 +123,13 @@ void Infofeld::paintEvent(QPaintEvent *)
         return;
     }
     QPainter Maler(this);
-    const QRect Flaeche = rect().adjusted(RAND, 0, -RAND, 0);
     Maler.setPen(QColor(Qt::black));
-    Maler.drawText(Flaeche, Qt::AlignLeft | Qt::AlignTop, Zeiger);
-    // Long names break anywhere, the messages' words at their blanks.
-    QTextOption Umbruch(Qt::AlignLeft | Qt::AlignTop);
-    Umbruch.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Maler.drawText(rect().adjusted(RAND, 0, -RAND, 0), Qt::AlignLeft | Qt::AlignTop, Zeiger);
     Maler.setPen(QColor(Fehlerfarbe));
-    Maler.drawText(QRectF(Flaeche.adjusted(0, ZEIGERHOEHE, 0, 0)), Fehler, Umbruch);
+    const QFontMetrics Masse(font());
+    int Grundlinie = ZEIGERHOEHE + Masse.ascent();
+    for (const QString &Zeile : Fehlerumbruch) {
+        Maler.drawText(RAND, Grundlinie, Zeile);
+        Grundlinie += Masse.lineSpacing();
+    }
 }

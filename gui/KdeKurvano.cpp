@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,6 +20,7 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QString>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -96,6 +98,17 @@ KdeW::KdeW()
     Info->setGeometry(735, 160, 114, 539); // inside the background's outline
     Info->setFont(Steuerschrift());
     setMouseTracking(true);
+    // A pointer that jumps from the plot onto a control never crosses the
+    // window's own background, which alone reports moves.
+    for (QWidget *Kind :
+        std::initializer_list<QWidget *> { LEdit1, ButtonZeichnen, ButtonLoeschen, ButtonRahmen, Info }) {
+        Kind->installEventFilter(this);
+    }
+
+    Nachfuehrung = new QTimer(this);
+    Nachfuehrung->setSingleShot(true);
+    Nachfuehrung->setInterval(0);
+    connect(Nachfuehrung, &QTimer::timeout, this, &KdeW::Anzeige_nachfuehren);
 
     // Ctrl+Q as in every KDE program; the window has no menu to carry it.
     // Qt's Windows key scheme, which its offscreen platform uses as well,
@@ -114,6 +127,7 @@ KdeW::KdeW()
     }
 
     Bildaktionen_anlegen();
+    Zugang_einrichten();
 }
 
 void KdeW::setBackground()
@@ -186,12 +200,24 @@ void KdeW::Formel_uebernehmen()
 
 void KdeW::Bild_erneuern()
 {
-    // Drawn before the slot returns, over the picture already there.
+    // Drawn before the slot returns, over the picture already there, and
+    // shown in the entry and the info area before it returns as well.
     repaint(0, 50, BILD_BREITE, BILD_HOEHE);
-    Fehler_anzeigen();
+    Anzeige_nachfuehren();
+    Verlauf.merken(LEdit1->text());
 }
 
-// After the repaint, the interpreter holds the compile of the drawn formula.
+// After every paint the interpreter holds the compile of the drawn formula,
+// and whatever tells of it follows: the entry's colour, the faults, the
+// value under the pointer and what a screen reader says of the plot.
+void KdeW::Anzeige_nachfuehren()
+{
+    Nachfuehrung->stop();
+    Fehler_anzeigen();
+    Zeiger_anzeigen();
+    Kurve->setAccessibleDescription(Kurvenbeschreibung());
+}
+
 void KdeW::Fehler_anzeigen()
 {
     const bool fehlerhaft = Formelinterpreter.Fehleranzahl() > 0;
@@ -204,10 +230,7 @@ void KdeW::Fehler_anzeigen()
     if (LEdit1->palette().color(QPalette::Text) != Farben.color(QPalette::Text)) {
         LEdit1->setPalette(Farben);
     }
-    Info->Fehler_setzen(fehlerhaft ? Fehlerbericht(Formelinterpreter) : QString());
-    // A pointer resting on the plot shows the new formula's value, or the
-    // new view's x, not the last one's.
-    Zeiger_anzeigen();
+    Info->Fehler_setzen(Fehlerbericht(Formelinterpreter), Formelinterpreter.Fehleranzahl());
 }
 
 void KdeW::mouseMoveEvent(QMouseEvent *event)
@@ -217,7 +240,9 @@ void KdeW::mouseMoveEvent(QMouseEvent *event)
 }
 
 // x under the pointer on the view's own scale, and the drawn formula's value
-// there: one evaluation, none for a formula that would only be refused.
+// there: one evaluation, none for a formula that would only be refused. A
+// pointer resting on the plot shows the new formula's value after a paint,
+// or the new view's x.
 void KdeW::Zeiger_anzeigen()
 {
     const bool Bogenmass = Formelinterpreter.statusRAD();
@@ -241,6 +266,26 @@ void KdeW::Zeiger_anzeigen()
 
 void KdeW::leaveEvent(QEvent *)
 {
+    Zeiger_weg();
+}
+
+void KdeW::Zeiger_weg()
+{
     Zeigerstelle = QPoint(-1, -1);
     Info->Zeiger_setzen(QString());
+}
+
+bool KdeW::eventFilter(QObject *Objekt, QEvent *Ereignis)
+{
+    if (Ereignis->type() == QEvent::Enter) {
+        Zeiger_weg();
+    }
+    if (Objekt == LEdit1 && Kopiertaste_abgeben(Ereignis)) {
+        return true;
+    }
+    if (Objekt == LEdit1 && Ereignis->type() == QEvent::KeyPress
+        && Verlauf_blaettern(static_cast<QKeyEvent *>(Ereignis))) {
+        return true;
+    }
+    return QMainWindow::eventFilter(Objekt, Ereignis);
 }

@@ -12,17 +12,20 @@
 #include <QRgb>
 
 #include "Formel_I.h"
+#include "Formelverlauf.h"
 
 class Infofeld;
 class QAction;
 class QButtonGroup;
 class QGroupBox;
 class QImage;
+class QKeyEvent;
 class QLineEdit;
 class QPainter;
 class QPushButton;
 class QRadioButton;
 class QString;
+class QTimer;
 
 const int BILD_BREITE = 850;
 const int BILD_HOEHE = 700;
@@ -78,11 +81,17 @@ protected:
 private:
     void Formel_uebernehmen();
     void Bild_erneuern();
+    void Anzeige_nachfuehren();
     void Fehler_anzeigen();
     void Zeiger_anzeigen();
+    void Zeiger_weg();
     void Bild_malen();
     QAction *Tastenaktion(const QString &Text, QKeySequence::StandardKey Taste);
     void Bildaktionen_anlegen();
+    bool Kopiertaste_abgeben(QEvent *Ereignis);
+    bool Verlauf_blaettern(const QKeyEvent *Taste);
+    void Zugang_einrichten();
+    QString Kurvenbeschreibung() const;
 
     static QRect Kurvenfeld(bool Bogenmass);
     static void Rechteck(int x, int y, int Breite, int Hoehe);
@@ -102,6 +111,9 @@ private:
     QRadioButton *b2;
     QButtonGroup *ButtonGroup;
     Infofeld *Info;
+    QWidget *Kurve; // the plot for a screen reader
+    QTimer *Nachfuehrung; // Anzeige_nachfuehren once a paint is done
+    Formelverlauf Verlauf;
     QPoint Zeigerstelle { -1, -1 }; // none while the pointer is outside
 };
 

@@ -136,13 +136,9 @@ const double FERNE_ZEILE = 1.0e6;
 
 // The pen position a degree-view segment starts from. A remembered point far
 // away is moved along the segment's own line to the far row, so the visible
-// pixels stay the same; an infinite one lies at the far row on its side, one
-// that is no number far above.
+// pixels stay the same; an infinite one lies at the far row on its side.
 QPointF Herangeholt(QPointF Stift, QPointF Ziel)
 {
-    if (std::isnan(Stift.y())) {
-        return { Stift.x(), -FERNE_ZEILE };
-    }
     if (std::abs(Stift.y()) <= FERNE_ZEILE) {
         return Stift;
     }
@@ -152,6 +148,41 @@ QPointF Herangeholt(QPointF Stift, QPointF Ziel)
     }
     const double Anteil = (Zeile - Ziel.y()) / (Stift.y() - Ziel.y());
     return { Ziel.x() + Anteil * (Stift.x() - Ziel.x()), Zeile };
+}
+
+// The degree view's rows of x = -360 to 360, computed as doubles so that NaN,
+// infinities and values beyond int fail the band test.
+const int GRAD_PROBEN = 721;
+double Gradzeilen[GRAD_PROBEN];
+
+bool im_Band(double Zeile)
+{
+    return Zeile > 80 && Zeile < 680;
+}
+
+// Whether the curve reaches the in-band sample i from the out-of-band row Von:
+// the in-band samples after it must move away from Von's side. tan at 90
+// degrees is +1.6e16, yet right of the pole the curve comes up from below.
+// Where the band ends before the row changes, nothing tells, and the segment
+// stays.
+bool kommt_von(double Von, int i)
+{
+    const double Zeile = Gradzeilen[i];
+    for (int j = i + 1; j < GRAD_PROBEN && im_Band(Gradzeilen[j]); ++j) {
+        if (Gradzeilen[j] != Zeile) {
+            return (Gradzeilen[j] > Zeile) == (Von < Zeile);
+        }
+    }
+    return true;
+}
+
+// Whether a segment ends at the sample i: it lies in the band, and the one
+// before it is either in the band too or a point the curve comes from. After
+// a sample without a value the pen only moves.
+bool Segment_bis(int i)
+{
+    const double Vorher = Gradzeilen[i - 1];
+    return im_Band(Gradzeilen[i]) && (im_Band(Vorher) || (!std::isnan(Vorher) && kommt_von(Vorher, i)));
 }
 }
 
@@ -165,10 +196,6 @@ void KdeW::paintEvent(QPaintEvent *)
     if (Hintergrund_neu) {
         p.drawPixmap(0, 0, buffer);
         Hintergrund_neu = false;
-        // The faults of the first formula are shown once this paint is done:
-        // a window not yet on the screen paints only after setBackground has
-        // returned.
-        QTimer::singleShot(0, this, &KdeW::Fehler_anzeigen);
     }
     Bild_malen();
     p.end();
@@ -198,6 +225,11 @@ void KdeW::Bild_malen()
 {
     Formel_uebernehmen();
     Formelinterpreter.Formel_compillieren();
+    // What tells of the compile follows once the paint is done: a palette
+    // or a text set during it would paint the controls in the middle of it.
+    if (!Nachfuehrung->isActive()) {
+        Nachfuehrung->start();
+    }
     const bool Bogenmass = Formelinterpreter.statusRAD();
     // The frame covers its whole rectangle next; filled here as well, its
     // 400,000 pixels would be written twice.
@@ -307,23 +339,24 @@ void KdeW::Gradmass_Gitter()
 }
 
 // A polyline through the whole-number points from -360 to 360, broken where
-// it leaves rows 81 to 679. The first point only sets the pen.
+// it leaves rows 81 to 679. All rows are computed first: whether a segment
+// from outside the band belongs to the curve depends on the samples after it.
 void KdeW::Gradmass_Kurve()
 {
+    Vektorregister_aufraeumen();
+    for (int i = 0; i < GRAD_PROBEN; ++i) {
+        Formelinterpreter.x = i - 360;
+        Gradzeilen[i] = 380 - std::trunc(Formelinterpreter.Formel_Berechnen());
+    }
     p.setPen(Werkzeug().Gelb);
     // A segment that comes from far outside, and the last column, would
     // reach past the frame.
     p.setClipRect(Kurvenfeld(false));
-    QPointF Stift;
-    for (double x = 0; x <= 720; x += 1) {
-        Vektorregister_aufraeumen(); // drawLine below paints between the samples
-        Formelinterpreter.x = x - 360;
-        const double y = 380 - std::trunc(Formelinterpreter.Formel_Berechnen());
-        const QPointF Punkt(x + 10, y);
-        if (x > 0 && y > 80 && y < 680) {
-            p.drawLine(Herangeholt(Stift, Punkt), Punkt);
+    for (int i = 1; i < GRAD_PROBEN; ++i) {
+        if (Segment_bis(i)) {
+            const QPointF Punkt(i + 10, Gradzeilen[i]);
+            p.drawLine(Herangeholt(QPointF(i + 9, Gradzeilen[i - 1]), Punkt), Punkt);
         }
-        Stift = Punkt;
     }
     p.setClipping(false);
 }

@@ -3,11 +3,11 @@
 
 #include "Bilddatei.h"
 #include "KdeKurvano.h"
+#include "Plattform.h"
 
 #include <KAboutData>
 #include <KLocalizedString>
 #include <QApplication>
-#include <QByteArray>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QIcon>
@@ -31,41 +31,6 @@ void Standardkanaele_belegen()
             open("/dev/null", Kanal == 0 ? O_RDONLY : O_WRONLY);
         }
     }
-}
-
-bool gesetzt(const char *Variable)
-{
-    return !qEnvironmentVariableIsEmpty(Variable);
-}
-
-bool Bild_verlangt(int argc, char **argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray Argument(argv[i]);
-        if (Argument == "--") {
-            break;
-        }
-        if (Argument == "--bild" || Argument.startsWith("--bild=")) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Qt settles its platform when the application object is made, and the X11
-// one aborts without an X server. A picture for a file needs no display, nor
-// do --help and --version; a platform the user has chosen stays. True when
-// the offscreen platform stands in for a missing display.
-bool Plattform_waehlen(int argc, char **argv)
-{
-    if (gesetzt("QT_QPA_PLATFORM")) {
-        return false;
-    }
-    const bool Ohne_Anzeige = !gesetzt("DISPLAY") && !gesetzt("WAYLAND_DISPLAY");
-    if (Ohne_Anzeige || Bild_verlangt(argc, argv)) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    return Ohne_Anzeige;
 }
 
 void melden(const QString &Text)
@@ -106,7 +71,9 @@ int main(int argc, char **argv)
     std::signal(SIGPIPE, SIG_IGN);
     const bool Ohne_Anzeige = Plattform_waehlen(argc, argv);
     Formelinterpreter.setRAD(true);
+    Plattformstart_bewachen();
     QApplication app(argc, argv);
+    Plattformstart_beendet();
     // The texts of KAboutData's own options come from this domain.
     KLocalizedString::setApplicationDomain("kurvano");
 
