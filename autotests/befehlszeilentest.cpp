@@ -30,6 +30,7 @@ private:
         int Status = -1;
         QByteArray Ausgabe;
         QList<QByteArray> Fehlerzeilen;
+        QStringList Hinweise; // the lines of standard error that begin with "Hinweis: "
     };
     Lauf starten(const QStringList &Argumente, const QString &Vorspann = QString());
 
@@ -74,7 +75,13 @@ BefehlszeileTest::Lauf BefehlszeileTest::starten(const QStringList &Argumente, c
     Ergebnis.Status = Prozess.exitCode();
     Ergebnis.Ausgabe = Prozess.readAllStandardOutput();
     const QByteArray Fehler = Prozess.readAllStandardError();
-    Ergebnis.Fehlerzeilen = Fehler.isEmpty() ? QList<QByteArray>() : Fehler.trimmed().split('\n');
+    for (const QByteArray &Zeile : Fehler.isEmpty() ? QList<QByteArray>() : Fehler.trimmed().split('\n')) {
+        if (Zeile.startsWith("Hinweis: ")) {
+            Ergebnis.Hinweise << QString::fromLocal8Bit(Zeile);
+        } else {
+            Ergebnis.Fehlerzeilen << Zeile;
+        }
+    }
     return Ergebnis;
 }
 
@@ -85,19 +92,30 @@ void BefehlszeileTest::bild_data()
     QTest::addColumn<bool>("Bogenmass");
     QTest::addColumn<int>("Status");
     QTest::addColumn<QByteArray>("Meldung");
+    QTest::addColumn<QStringList>("Hinweise");
 
     const QString Zu_lang = QStringLiteral("x") + QString(253, QLatin1Char(' ')) + QStringLiteral("+5");
-    QTest::newRow("Voreinstellung RAD") << QString() << true << 0 << QByteArray();
-    QTest::newRow("Voreinstellung DEG") << QString() << false << 0 << QByteArray();
-    QTest::newRow("x^2 DEG") << QStringLiteral("x^2") << false << 0 << QByteArray();
-    QTest::newRow("Pole RAD") << QStringLiteral("tan(x)") << true << 0 << QByteArray();
-    QTest::newRow("fehlerhaft RAD") << QStringLiteral("foo(x)") << true << 2 << QByteArray("Befehl nicht bekannt: foo");
-    QTest::newRow("fehlerhaft DEG") << QStringLiteral("foo(x)") << false << 2
-                                    << QByteArray("Befehl nicht bekannt: foo");
-    QTest::newRow("Latin-1") << QStringLiteral("x+\u00e4") << true << 2 << QByteArray("Befehl nicht bekannt: \xe4");
-    QTest::newRow("Euro") << QStringLiteral("x+\u20ac") << false << 2 << QByteArray("Befehl nicht bekannt: ?");
+    QTest::newRow("Voreinstellung RAD") << QString() << true << 0 << QByteArray() << QStringList();
+    QTest::newRow("Voreinstellung DEG") << QString() << false << 0 << QByteArray() << QStringList();
+    QTest::newRow("x^2 DEG") << QStringLiteral("x^2") << false << 0 << QByteArray() << QStringList();
+    QTest::newRow("Pole RAD") << QStringLiteral("tan(x)") << true << 0 << QByteArray() << QStringList();
+    QTest::newRow("fehlerhaft RAD") << QStringLiteral("foo(x)") << true << 2 << QByteArray("Befehl nicht bekannt: foo")
+                                    << QStringList();
+    QTest::newRow("fehlerhaft DEG") << QStringLiteral("foo(x)") << false << 2 << QByteArray("Befehl nicht bekannt: foo")
+                                    << QStringList();
+    QTest::newRow("Latin-1") << QStringLiteral("x+\u00e4") << true << 2 << QByteArray("Befehl nicht bekannt: \xe4")
+                             << QStringList();
+    QTest::newRow("Euro") << QStringLiteral("x+\u20ac") << false << 2 << QByteArray("Befehl nicht bekannt: ?")
+                          << QStringList();
     // Cut after 255 characters, the "+" at the end dropped: x, not x+5.
-    QTest::newRow("256 Zeichen") << Zu_lang << false << 0 << QByteArray();
+    QTest::newRow("256 Zeichen") << Zu_lang << false << 0 << QByteArray()
+                                 << QStringList { QStringLiteral("Hinweis: Formel nach 255 Zeichen abgeschnitten") };
+    // Read by a rule: the picture is the rules', the status 0, the note on
+    // standard error.
+    QTest::newRow("x**2") << QStringLiteral("x**2") << true << 0 << QByteArray()
+                          << QStringList { QStringLiteral("Hinweis: „**“ gelesen als „*“") };
+    QTest::newRow("|x|+x^2, x^3") << QStringLiteral("|x|+x^2, x^3") << false << 0 << QByteArray()
+                                  << QStringList { QStringLiteral("Hinweis: „|“ beendet die Formel – Betrag: abs(x)") };
 }
 
 void BefehlszeileTest::bild()
@@ -106,6 +124,7 @@ void BefehlszeileTest::bild()
     QFETCH(bool, Bogenmass);
     QFETCH(int, Status);
     QFETCH(QByteArray, Meldung);
+    QFETCH(QStringList, Hinweise);
 
     QTemporaryDir Ordner;
     const QString Datei = Ordner.filePath(QStringLiteral("bild.png"));
@@ -120,6 +139,7 @@ void BefehlszeileTest::bild()
 
     QCOMPARE(Ergebnis.Status, Status);
     QCOMPARE(Ergebnis.Fehlerzeilen.size(), Status == 2 ? 1 : 0);
+    QCOMPARE(Ergebnis.Hinweise, Hinweise);
     if (Meldung.isEmpty()) {
         QCOMPARE(Ergebnis.Ausgabe, QByteArray());
     } else {
@@ -166,7 +186,7 @@ void BefehlszeileTest::ausgang_data()
     Zeile("voll, bmp", { "--bild", "%D/neu.bmp" }, 1, "neu.bmp", Vorher, Voll);
     Zeile("unbekannte Option", { "--farbe" }, 1, "farbe", Vorher);
     Zeile("--bild ohne Datei", { "--bild" }, 1, "bild", Vorher);
-    Zeile("zwei Formeln", { "--bild", "%D/neu.png", "x", "x^2" }, 1, "one formula", Vorher);
+    Zeile("zwei Formeln", { "--bild", "%D/neu.png", "x", "x^2" }, 1, "nur eine Formel", Vorher);
     Zeile("Fenster ohne Anzeige", {}, 1, "--bild", Vorher);
     Zeile("--help", { "--help" }, 0, "--bild <DATEI>", Vorher);
     Zeile("--version", { "--version" }, 0, "kurvano", Vorher);

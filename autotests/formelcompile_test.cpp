@@ -121,6 +121,7 @@ TEST(Uebersetzen, ReadingsAndAdvice)
     const double Pi = std::acos(-1.0);
     const Lesung Tabelle[] = {
         { "x**2", 3, "„**“ gelesen als „*“", "", 6 },
+        { "x**2+|x|", 3, "„**“ gelesen als „*“\n„|“ beendet die Formel – Betrag: abs(x)", "", 6 },
         { "2*-*3", 0, "„*-*“ gelesen als „*“", "", 6 },
         { "1+2^*3", 0, "„^*“ gelesen als „*“", "", 7 },
         { "sin^2(x)", 1, "sin ohne Klammer nimmt den Rest: sin(^2(x)) – gemeint ist wohl sin(x)^2", "", 0 },
@@ -159,9 +160,8 @@ TEST(Uebersetzen, ReadingsAndAdvice)
         Mitschnitt still;
         Uebersetzen(m, l.Formel);
         std::string Hinweise;
-        for (int Nr = 0; Nr < m.Hinweisanzahl(); ++Nr) {
-            const std::string Text = Lesart_erklaeren(m, m.Hinweis_Nr(Nr));
-            Hinweise += Text.empty() ? "" : (Hinweise.empty() ? "" : "\n") + Text;
+        for (const std::string &Text : Lesarten_erklaeren(m)) {
+            Hinweise += (Hinweise.empty() ? "" : "\n") + Text;
         }
         std::string Rat;
         for (int Nr = 0; Nr < m.Fehleranzahl(); ++Nr) {

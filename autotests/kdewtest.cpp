@@ -4,6 +4,7 @@
 // The graph window's controls, its start state, its slots, the info area
 // and the keyboard.
 
+#include "Erklaerungen.h"
 #include "fensterhilfe.h"
 
 #include <QAccessible>
@@ -178,7 +179,6 @@ void KdeWTest::anfangszustand()
     QVERIFY(Formelinterpreter.statusRAD());
     QCOMPARE(Eingabe(w)->text(), VOREINSTELLUNG);
     QCOMPARE(w->focusWidget(), Eingabe(w));
-    QCOMPARE(Eingabe(w)->maxLength(), 255);
 }
 
 // Each way of drawing takes the entry's text and shows its picture before it
@@ -313,7 +313,8 @@ void KdeWTest::radioknopf_klick()
     QCOMPARE(Formelinterpreter.statusRAD(), RAD);
 }
 
-// Formel holds 255 characters and the terminating zero.
+// Formel holds 255 characters and the terminating zero: the entry keeps what
+// was typed, and the info area says where the formula was cut.
 void KdeWTest::laenge_data()
 {
     QTest::addColumn<int>("Eingegeben");
@@ -342,7 +343,8 @@ void KdeWTest::laenge()
     }
     w->Zeichnen();
 
-    QCOMPARE(Eingabe(w)->text().size(), Behalten);
+    QCOMPARE(Eingabe(w)->text().size(), Eingegeben);
+    QCOMPARE(Info(w)->Inhaltszeilen() == QString::fromUtf8(ABGESCHNITTEN), Eingegeben > Behalten);
     QCOMPARE(int(std::strlen(Formelinterpreter.Formel)), Behalten);
     QCOMPARE(QByteArray(Formelinterpreter.Formel), Text.left(Behalten).toLatin1());
 }
@@ -410,6 +412,10 @@ void KdeWTest::fehleranzeige_data()
     QTest::addColumn<int>("Meldungen");
 
     QTest::newRow("Vorgabe") << VOREINSTELLUNG << "" << 0;
+    QTest::newRow("x**2") << "x**2"
+                          << "„**“ gelesen als „*“" << 0;
+    QTest::newRow("|x|") << "|x|"
+                         << "„|“ beendet die Formel – Betrag: abs(x)" << 0;
     QTest::newRow("sin x") << "sin x"
                            << "Befehl nicht bekannt: sinx\n„sin x“ wird „sinx“ – schreibe sin(x)" << 1;
     QTest::newRow("asinx") << "asinx+1"
@@ -446,16 +452,18 @@ void KdeWTest::fehleranzeige()
         w->Zeichnen();
         QCOMPARE(Fang.Anzahl("\nBefehl nicht bekannt: "), Meldungen);
     }
-    QCOMPARE(Info(w)->Fehlerzeilen(), Bericht);
-    const bool fehlerhaft = !Bericht.isEmpty();
+    QCOMPARE(Info(w)->Inhaltszeilen(), Bericht);
+    // A note is amber, and the entry of its sound formula stays black.
+    const bool fehlerhaft = Meldungen > 0;
     const QImage Bild = Gemalt(w);
     QCOMPARE(Pixel_in_Farbe(Bild.copy(Eingabe(w)->geometry()), Fehlerfarbe) > 0, fehlerhaft);
     QCOMPARE(Pixel_in_Farbe(Bild.copy(Infoflaeche), Fehlerfarbe) > 0, fehlerhaft);
+    QCOMPARE(Pixel_in_Farbe(Bild.copy(Infoflaeche), Hinweisfarbe) > 0, !fehlerhaft && !Bericht.isEmpty());
 
     // A sound formula takes both away; the info area is the bare background.
     Eingabe(w)->setText(QStringLiteral("x"));
     w->Zeichnen();
-    QCOMPARE(Info(w)->Fehlerzeilen(), QString());
+    QCOMPARE(Info(w)->Inhaltszeilen(), QString());
     const QImage Danach = Gemalt(w);
     QCOMPARE(Pixel_in_Farbe(Danach.copy(Eingabe(w)->geometry()), Fehlerfarbe), 0);
     QCOMPARE(Pixel_in_Farbe(Danach.copy(Infoflaeche), Hintergrundfarbe), Infoflaeche.width() * Infoflaeche.height());
@@ -471,7 +479,7 @@ void KdeWTest::fehler_passen()
         Ausgabefang Fang;
         QTest::keyClick(Eingabe(w), Qt::Key_Return);
     }
-    const QStringList Absaetze = Info(w)->Fehlerzeilen().split(QStringLiteral("\n\n"));
+    const QStringList Absaetze = Info(w)->Inhaltszeilen().split(QStringLiteral("\n\n"));
     const int Gezeigt = Absaetze.size() - 1;
     QVERIFY(Gezeigt > 0);
     QCOMPARE(Absaetze.last(), QStringLiteral("… und %1 weitere").arg(9 - Gezeigt));
@@ -605,7 +613,7 @@ void KdeWTest::nach_jedem_Malen()
     QTest::qWait(50);
     Ausgabefang Fang;
     alsBild ? void(w->Bild()) : w->repaint();
-    QTRY_COMPARE(Info(w)->Fehlerzeilen(), Bericht);
+    QTRY_COMPARE(Info(w)->Inhaltszeilen(), Bericht);
     QCOMPARE(
         Info(w)->Zeigerzeilen(), Bericht.isEmpty() ? QStringLiteral("x = 1\ny = 1") : QStringLiteral("x = 1\ny = —"));
     QCOMPARE(Eingabe(w)->palette().color(QPalette::Text) == QColor(Fehlerfarbe), !Bericht.isEmpty());
@@ -671,7 +679,7 @@ void KdeWTest::zugang()
         QCOMPARE(Kurve.contains(Ansicht), (Knopf == QLatin1String("RAD")) == Bogenmass);
     }
     const QString Infotext = QAccessible::queryAccessibleInterface(Info(w))->text(QAccessible::Description);
-    QVERIFY(Infotext.contains(Info(w)->Zeigerzeilen()) && Infotext.contains(Info(w)->Fehlerzeilen()));
+    QVERIFY(Infotext.contains(Info(w)->Zeigerzeilen()) && Infotext.contains(Info(w)->Inhaltszeilen()));
 }
 
 // Up and Down in the entry step through the formulas drawn in this window,
@@ -800,15 +808,18 @@ void KdeWTest::speichern_data()
 {
     QTest::addColumn<QString>("Name");
     QTest::addColumn<QString>("Meldung");
+    QTest::addColumn<QString>("Gespeichert");
 
-    QTest::newRow("png") << QStringLiteral("neu.png") << QString();
-    QTest::newRow("unbekannte Endung") << QStringLiteral("neu.xyz") << QStringLiteral("png");
+    QTest::newRow("png") << QStringLiteral("neu.png") << QString() << QStringLiteral("neu.png");
+    QTest::newRow("ohne Endung") << QStringLiteral("neu") << QString() << QStringLiteral("neu.png");
+    QTest::newRow("unbekannte Endung") << QStringLiteral("neu.xyz") << QStringLiteral("png") << QString();
 }
 
 void KdeWTest::speichern()
 {
     QFETCH(QString, Name);
     QFETCH(QString, Meldung);
+    QFETCH(QString, Gespeichert);
 
     QTemporaryDir Ordner;
     const QString Datei = Ordner.filePath(Name);
@@ -839,7 +850,8 @@ void KdeWTest::speichern()
 
     if (Meldung.isEmpty()) {
         QCOMPARE(Gezeigt, QString());
-        QCOMPARE(QImage(Datei).convertToFormat(QImage::Format_RGB32), Eigenes_Bild(w));
+        QCOMPARE(QDir(Ordner.path()).entryList(QDir::Files), QStringList { Gespeichert });
+        QCOMPARE(QImage(Ordner.filePath(Gespeichert)).convertToFormat(QImage::Format_RGB32), Eigenes_Bild(w));
     } else {
         QVERIFY2(Gezeigt.contains(Meldung), qPrintable(Gezeigt));
         QCOMPARE(QDir(Ordner.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden), QStringList());

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 const char ABGESCHNITTEN[] = "Formel nach 255 Zeichen abgeschnitten";
 
@@ -173,6 +174,25 @@ std::string Lesart_erklaeren(const Mathe &m, const Lesehinweis &Hinweis)
         break;
     }
     return "";
+}
+
+std::vector<std::string> Lesarten_erklaeren(const Mathe &m)
+{
+    std::vector<Lesehinweis> Hinweise;
+    for (int Nr = 0; Nr < m.Hinweisanzahl(); ++Nr) {
+        Hinweise.push_back(m.Hinweis_Nr(Nr));
+    }
+    std::stable_sort(Hinweise.begin(), Hinweise.end(), [](const Lesehinweis &a, const Lesehinweis &b) {
+        return a.Anfang < b.Anfang;
+    });
+    std::vector<std::string> Texte;
+    for (const Lesehinweis &Hinweis : Hinweise) {
+        std::string Text = Lesart_erklaeren(m, Hinweis);
+        if (!Text.empty()) {
+            Texte.push_back(std::move(Text));
+        }
+    }
+    return Texte;
 }
 
 std::string Fehler_erklaeren(const Mathe &m, int Nr)

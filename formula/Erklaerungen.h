@@ -5,6 +5,7 @@
 #define ERKLAERUNGEN_H
 
 #include <string>
+#include <vector>
 
 class Mathe;
 struct Lesehinweis;
@@ -16,6 +17,9 @@ struct Lesehinweis;
 // The note for a reading, with the text as it was read; empty for a reading
 // that most likely is what the text means, such as "2+" or a skipped "y".
 std::string Lesart_erklaeren(const Mathe &m, const Lesehinweis &Hinweis);
+
+// The notes on all readings of a sound formula, in the order of the text.
+std::vector<std::string> Lesarten_erklaeren(const Mathe &m);
 
 // How to write what fault Nr did not know; empty where there is no advice.
 std::string Fehler_erklaeren(const Mathe &m, int Nr);

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -53,10 +54,13 @@ void KdeW::Bild_speichern()
 {
     Zeichnen();
     const QImage Grafik = Bild();
-    const QString Datei
-        = QFileDialog::getSaveFileName(this, QStringLiteral("Bild speichern"), QStringLiteral("kurvano.png"));
+    QString Datei = QFileDialog::getSaveFileName(this, QStringLiteral("Bild speichern"), QStringLiteral("kurvano.png"));
     if (Datei.isEmpty()) {
         return;
+    }
+    // A name without an extension is a PNG, as in other KDE programs.
+    if (QFileInfo(Datei).suffix().isEmpty()) {
+        Datei += QStringLiteral(".png");
     }
     const QString Fehler = Bild_schreiben(Grafik, Datei);
     if (!Fehler.isEmpty()) {

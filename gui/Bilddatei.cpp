@@ -29,7 +29,7 @@ QString Bild_schreiben(const QImage &Bild, const QString &Datei)
 {
     const QString Endung = QFileInfo(Datei).suffix().toLower();
     if (!QImageWriter::supportedImageFormats().contains(Endung.toLatin1())) {
-        return QStringLiteral("%1: no picture format has the extension \"%2\"; Kurvano writes %3")
+        return QStringLiteral("%1: kein Bildformat hat die Endung „%2“; Kurvano schreibt %3")
             .arg(Datei, Endung, Bildformate());
     }
     // Written beside the file and renamed at the end: a failure leaves no

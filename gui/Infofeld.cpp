@@ -18,13 +18,16 @@ namespace {
 const int ZEIGERHOEHE = 44;
 const int RAND = 2;
 
-// A message's lines, after a blank line unless it is the first.
-void anhaengen(QStringList &Zeilen, const QStringList &Meldung)
+using Zeilen = QList<QPair<QString, QRgb>>;
+
+void anhaengen(Zeilen &Ziel, const QStringList &Text, QRgb Farbe, bool Abstand)
 {
-    if (!Zeilen.isEmpty()) {
-        Zeilen << QString();
+    if (!Ziel.isEmpty() && Abstand) {
+        Ziel << qMakePair(QString(), Farbe);
     }
-    Zeilen << Meldung;
+    for (const QString &Zeile : Text) {
+        Ziel << qMakePair(Zeile, Farbe);
+    }
 }
 }
 
@@ -34,7 +37,7 @@ Infofeld::Infofeld(QWidget *Eltern)
     // Filled with the window's background: the graph beneath is never
     // painted for it.
     setAutoFillBackground(true);
-    setAccessibleName(QStringLiteral("Wert und Fehler"));
+    setAccessibleName(QStringLiteral("Wert, Fehler und Hinweise"));
     vorlesbar_machen();
 }
 
@@ -47,35 +50,39 @@ void Infofeld::Zeiger_setzen(const QString &Zeilen)
     }
 }
 
-void Infofeld::Fehler_setzen(const QStringList &Meldungen, int Anzahl)
+void Infofeld::Inhalt_setzen(const QList<Infoabsatz> &Absaetze)
 {
     QList<QStringList> Umbrochen;
-    for (const QString &Meldung : Meldungen) {
-        Umbrochen << umbrochen(Meldung);
+    for (const Infoabsatz &Absatz : Absaetze) {
+        Umbrochen << umbrochen(Absatz.Text);
     }
-    // The most messages that fit together with the line of those left out.
-    for (int Gezeigt = Meldungen.size(); Gezeigt >= 0; --Gezeigt) {
-        QStringList Absaetze = Meldungen.mid(0, Gezeigt);
-        QStringList Zeilen;
+    // The most paragraphs that fit together with the line of those left out.
+    for (int Gezeigt = Absaetze.size(); Gezeigt >= 0; --Gezeigt) {
+        QString Text;
+        Zeilen Gemalt;
         for (int i = 0; i < Gezeigt; ++i) {
-            anhaengen(Zeilen, Umbrochen[i]);
+            const Infoabsatz &Absatz = Absaetze[i];
+            Text += (i == 0 ? QString() : (Absatz.Abstand ? QStringLiteral("\n\n") : QStringLiteral("\n")))
+                + Absatz.Text;
+            anhaengen(Gemalt, Umbrochen[i], Absatz.Farbe, Absatz.Abstand);
         }
-        if (Gezeigt < Anzahl) {
-            Absaetze << QStringLiteral("… und %1 weitere").arg(Anzahl - Gezeigt);
-            anhaengen(Zeilen, umbrochen(Absaetze.last()));
+        if (Gezeigt < Absaetze.size()) {
+            const QString Rest = QStringLiteral("… und %1 weitere").arg(Absaetze.size() - Gezeigt);
+            Text += (Gezeigt == 0 ? QString() : QStringLiteral("\n\n")) + Rest;
+            anhaengen(Gemalt, umbrochen(Rest), qRgb(0, 0, 0), true);
         }
-        if (Zeilen.size() <= Zeilenplatz() || Gezeigt == 0) {
-            zeigen(Absaetze.join(QStringLiteral("\n\n")), Zeilen);
+        if (Gemalt.size() <= Zeilenplatz() || Gezeigt == 0) {
+            zeigen(Text, Gemalt);
             return;
         }
     }
 }
 
-void Infofeld::zeigen(const QString &Text, const QStringList &Zeilen)
+void Infofeld::zeigen(const QString &Text, const Zeilen &Gemalt)
 {
-    if (Zeilen != Fehlerumbruch) {
-        Fehler = Text;
-        Fehlerumbruch = Zeilen;
+    if (Gemalt != Umbruch) {
+        Inhalt = Text;
+        Umbruch = Gemalt;
         vorlesbar_machen();
         update();
     }
@@ -84,10 +91,11 @@ void Infofeld::zeigen(const QString &Text, const QStringList &Zeilen)
 // What the area shows, or while it shows nothing, what it is for.
 void Infofeld::vorlesbar_machen()
 {
-    QStringList Teile { Zeiger, Fehler };
+    QStringList Teile { Zeiger, Inhalt };
     Teile.removeAll(QString());
     setAccessibleDescription(Teile.isEmpty()
-            ? QStringLiteral("Zeigt den Wert unter dem Mauszeiger und die Fehler der gezeichneten Formel.")
+            ? QStringLiteral("Zeigt den Wert unter dem Mauszeiger, die Fehler der gezeichneten Formel und wo sie "
+                             "anders gelesen wurde, als sie dasteht.")
             : Teile.join(QStringLiteral("\n\n")));
 }
 
@@ -111,7 +119,7 @@ QStringList Infofeld::umbrochen(const QString &Text) const
     return Zeilen;
 }
 
-// How many lines the faults have below the pointer's.
+// How many lines the paragraphs have below the pointer's.
 int Infofeld::Zeilenplatz() const
 {
     return (height() - ZEIGERHOEHE) / QFontMetrics(font()).lineSpacing();
@@ -119,16 +127,16 @@ int Infofeld::Zeilenplatz() const
 
 void Infofeld::paintEvent(QPaintEvent *)
 {
-    if (Zeiger.isEmpty() && Fehler.isEmpty()) {
+    if (Zeiger.isEmpty() && Inhalt.isEmpty()) {
         return;
     }
     QPainter Maler(this);
     Maler.setPen(QColor(Qt::black));
     Maler.drawText(rect().adjusted(RAND, 0, -RAND, 0), Qt::AlignLeft | Qt::AlignTop, Zeiger);
-    Maler.setPen(QColor(Fehlerfarbe));
     const QFontMetrics Masse(font());
     int Grundlinie = ZEIGERHOEHE + Masse.ascent();
-    for (const QString &Zeile : Fehlerumbruch) {
+    for (const auto &[Zeile, Farbe] : Umbruch) {
+        Maler.setPen(QColor(Farbe));
         Maler.drawText(RAND, Grundlinie, Zeile);
         Grundlinie += Masse.lineSpacing();
     }

@@ -3,6 +3,7 @@
 
 #include "KdeKurvano.h"
 
+#include "Erklaerungen.h"
 #include "Fehlerbericht.h"
 #include "Infofeld.h"
 
@@ -56,8 +57,6 @@ KdeW::KdeW()
     LEdit1 = new QLineEdit(this);
     LEdit1->setGeometry(5, 10, 560, 30);
     LEdit1->setFont(Steuerschrift());
-    // Formel holds 255 characters and the terminating zero.
-    LEdit1->setMaxLength(255);
     LEdit1->setFocus();
     connect(LEdit1, SIGNAL(returnPressed()), this, SLOT(LEdit1_returnPressed()));
     LEdit1->setText(QStringLiteral("sin(X)+x^2*0.1"));
@@ -213,12 +212,12 @@ void KdeW::Bild_erneuern()
 void KdeW::Anzeige_nachfuehren()
 {
     Nachfuehrung->stop();
-    Fehler_anzeigen();
+    Befund_anzeigen();
     Zeiger_anzeigen();
     Kurve->setAccessibleDescription(Kurvenbeschreibung());
 }
 
-void KdeW::Fehler_anzeigen()
+void KdeW::Befund_anzeigen()
 {
     const bool fehlerhaft = Formelinterpreter.Fehleranzahl() > 0;
     // An empty palette inherits every colour from the window. Set only on
@@ -230,7 +229,29 @@ void KdeW::Fehler_anzeigen()
     if (LEdit1->palette().color(QPalette::Text) != Farben.color(QPalette::Text)) {
         LEdit1->setPalette(Farben);
     }
-    Info->Fehler_setzen(Fehlerbericht(Formelinterpreter), Formelinterpreter.Fehleranzahl());
+    QList<Infoabsatz> Absaetze;
+    for (const QString &Meldung : Fehlerbericht(Formelinterpreter)) {
+        Absaetze << Infoabsatz { Meldung, Fehlerfarbe };
+    }
+    for (const QString &Hinweis : Hinweise()) {
+        Absaetze << Infoabsatz { Hinweis, Hinweisfarbe };
+    }
+    Info->Inhalt_setzen(Absaetze);
+}
+
+QStringList KdeW::Hinweise() const
+{
+    QStringList Texte;
+    if (Formelinterpreter.Fehleranzahl() == 0) {
+        for (const std::string &Text : Lesarten_erklaeren(Formelinterpreter)) {
+            Texte << QString::fromStdString(Text);
+        }
+    }
+    // Formel holds 255 characters and the terminating zero.
+    if (LEdit1->text().size() >= int(sizeof Formelinterpreter.Formel)) {
+        Texte << QString::fromUtf8(ABGESCHNITTEN);
+    }
+    return Texte;
 }
 
 void KdeW::mouseMoveEvent(QMouseEvent *event)

@@ -36,6 +36,10 @@ const QRgb Hintergrundfarbe = qRgb(200, 200, 210);
 // Text of a formula with faults, in the entry and in the info area.
 const QRgb Fehlerfarbe = qRgb(200, 0, 0);
 
+// A note in the info area where a sound formula was read by a rule rather
+// than as written: a dark amber, not the faults' red.
+const QRgb Hinweisfarbe = qRgb(150, 85, 0);
+
 // Shared by the window's handlers; all of them run on the GUI thread.
 extern Mathe Formelinterpreter;
 extern QPainter p;
@@ -63,6 +67,10 @@ public:
     // the entry's formula and the view now chosen.
     QImage Bild();
 
+    // After a paint: where the drawn formula was read otherwise than it most
+    // likely means, one German note each.
+    QStringList Hinweise() const;
+
 public Q_SLOTS:
     void Zeichnen();
     void Loeschen();
@@ -82,7 +90,7 @@ private:
     void Formel_uebernehmen();
     void Bild_erneuern();
     void Anzeige_nachfuehren();
-    void Fehler_anzeigen();
+    void Befund_anzeigen();
     void Zeiger_anzeigen();
     void Zeiger_weg();
     void Bild_malen();

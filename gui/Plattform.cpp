@@ -55,8 +55,8 @@ void sammeln(QtMsgType Art, const QMessageLogContext &Zusammenhang, const QStrin
                 break;
             }
         }
-        std::fprintf(
-            stderr, "kurvano: cannot open the display: %s\n", qPrintable(Grund.section(QLatin1Char('\n'), 0, 0)));
+        std::fprintf(stderr, "kurvano: die Anzeige lässt sich nicht öffnen: %s\n",
+            qPrintable(Grund.section(QLatin1Char('\n'), 0, 0)));
         std::_Exit(1);
     }
     Gesammelt << Meldung { Art, Zusammenhang.category, Text };

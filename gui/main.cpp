@@ -38,6 +38,15 @@ void melden(const QString &Text)
     std::fprintf(stderr, "kurvano: %s\n", qPrintable(Text));
 }
 
+// Where the formula was read otherwise than it most likely means: the
+// picture is what the rules say, so the status does not change.
+void Hinweise_melden(const KdeW &Fenster)
+{
+    for (const QString &Hinweis : Fenster.Hinweise()) {
+        std::fprintf(stderr, "Hinweis: %s\n", qPrintable(Hinweis));
+    }
+}
+
 // 0 when the picture is written, 1 when it is not, 2 when it is written but
 // the formula has faults and so draws as the line of 0.
 int Bild_ausgeben(KdeW &Fenster, const QString &Datei)
@@ -47,10 +56,11 @@ int Bild_ausgeben(KdeW &Fenster, const QString &Datei)
         melden(Fehler);
         return 1;
     }
+    Hinweise_melden(Fenster);
     if (Formelinterpreter.Fehleranzahl() > 0) {
         // The interpreter's own messages come first.
         std::cout.flush();
-        melden(QStringLiteral("the formula has faults; its picture shows the line of 0"));
+        melden(QStringLiteral("die Formel hat Fehler; ihr Bild zeigt die Linie der 0"));
         return 2;
     }
     return 0;
@@ -79,7 +89,7 @@ int main(int argc, char **argv)
 
     // Bug reports go to the address in the window's caption, not to KDE.
     KAboutData about(QStringLiteral("kurvano"), QStringLiteral("Kurvano"), QStringLiteral(KURVANO_VERSION),
-        QStringLiteral("Draws the graph of a formula in x"), KAboutLicense::GPL_V2,
+        QStringLiteral("Zeichnet den Graphen einer Formel in x"), KAboutLicense::GPL_V2,
         QStringLiteral("© 2026 Kurvano developers"), QString(), QString(), QStringLiteral("kurvano@example.org"));
     // The sources say GPL-2.0-or-later.
     about.setLicense(KAboutLicense::GPL_V2, KAboutLicense::OrLaterVersions);
@@ -90,25 +100,25 @@ int main(int argc, char **argv)
 
     QCommandLineParser parser;
     about.setupCommandLine(&parser);
-    const QCommandLineOption Grad(QStringLiteral("grad"), QStringLiteral("Start in the degree view (DEG)."));
+    const QCommandLineOption Grad(QStringLiteral("grad"), QStringLiteral("In der Gradansicht (DEG) beginnen."));
     const QCommandLineOption Bild(QStringLiteral("bild"),
-        QStringLiteral("Write the graph as a picture to <DATEI> and exit, without a window or a display. "
-                       "The extension gives the format (png, jpg, bmp, ...). Exit status 1 when the file cannot be "
-                       "written, 2 when the formula has faults."),
+        QStringLiteral("Den Graphen als Bild in <DATEI> schreiben und enden, ohne Fenster und ohne Anzeige. Die "
+                       "Endung wählt das Format (png, jpg, bmp, …). Status 1, wenn die Datei nicht geschrieben werden "
+                       "kann, 2, wenn die Formel Fehler hat."),
         QStringLiteral("DATEI"));
     parser.addOptions({ Grad, Bild });
     parser.addPositionalArgument(QStringLiteral("FORMEL"),
-        QStringLiteral("The formula to draw, instead of sin(X)+x^2*0.1."), QStringLiteral("[FORMEL]"));
+        QStringLiteral("Die Formel, die gezeichnet wird, statt sin(X)+x^2*0.1."), QStringLiteral("[FORMEL]"));
     parser.process(app);
     about.processCommandLine(&parser);
 
     const QStringList Formeln = parser.positionalArguments();
     if (Formeln.size() > 1) {
-        melden(QStringLiteral("one formula only; quote a formula with blanks"));
+        melden(QStringLiteral("nur eine Formel; eine Formel mit Leerzeichen gehört in Anführungszeichen"));
         return 1;
     }
     if (Ohne_Anzeige && !parser.isSet(Bild)) {
-        melden(QStringLiteral("no display; draw into a file with --bild DATEI"));
+        melden(QStringLiteral("keine Anzeige; mit --bild DATEI in eine Datei zeichnen"));
         return 1;
     }
 
