@@ -24,9 +24,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <iterator>
 
 namespace {
-const QRgb GELB = qRgb(255, 255, 0);
 const QRgb SCHWARZ = qRgb(0, 0, 0);
 
 // Above this row stand the entry, with the formula's text, and the buttons.
@@ -85,7 +85,9 @@ void pruefen(const QImage &Bild, const Ansicht &A, bool fehlerhaft)
             if (fehlerhaft) {
                 Verstoss("refused formula drew more than the line of 0", A, x, y);
             }
-            const bool Kurvenfarbe = Zeile[x] == GELB || (A.schwarzePunkte && Zeile[x] == SCHWARZ);
+            const bool Kurvenfarbe
+                = std::find(std::begin(Kurvenfarben), std::end(Kurvenfarben), Zeile[x]) != std::end(Kurvenfarben)
+                || (A.schwarzePunkte && Zeile[x] == SCHWARZ);
             if (!Kurvenfarbe || !A.Kurvenbereich.contains(x, y)) {
                 Verstoss("pixel changed where the curve cannot reach", A, x, y);
             }
@@ -132,10 +134,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Daten, std::size_t Gro
 {
     const QString Text
         = QString::fromLatin1(reinterpret_cast<const char *>(Daten), int(std::min<std::size_t>(Groesse, 255)));
+    // Of several formulas, a faulty one draws its line of 0 beside the others.
+    const bool Eine_Formel = !Text.contains(QLatin1Char(';'));
     for (const Ansicht &A : Ansichten) {
         Ausgabe.Zeichen = 0;
         const QImage Bild = Malen(Text, A);
-        pruefen(Bild, A, Ausgabe.Zeichen > 0);
+        pruefen(Bild, A, Eine_Formel && Ausgabe.Zeichen > 0);
     }
     return 0;
 }

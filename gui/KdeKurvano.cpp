@@ -183,18 +183,32 @@ void KdeW::Ansicht_waehlen(bool Bogenmass)
     Formelinterpreter.setRAD(Bogenmass);
 }
 
-void KdeW::Formel_uebernehmen()
+// The formulas of the entry's text, read as the interpreter reads text: a
+// character outside Latin-1 arrives as "?", which the interpreter reports,
+// and the copy never runs past 255 characters. Copied one by one: a Latin-1
+// copy of the text would be a heap allocation at every repaint.
+Formelliste KdeW::Formeln_lesen()
 {
-    // A character outside Latin-1 arrives as "?", which the interpreter
-    // reports; the copy never runs past the end of Formel. Copied one by one:
-    // a Latin-1 copy of the text would be a heap allocation at every repaint.
     const QString Text = LEdit1->text();
-    const int Laenge = std::min<int>(Text.size(), sizeof Formelinterpreter.Formel - 1);
+    const int Laenge = std::min<int>(Text.size(), sizeof Eingabe - 1);
     for (int i = 0; i < Laenge; ++i) {
         const ushort Zeichen = Text[i].unicode();
-        Formelinterpreter.Formel[i] = Zeichen < 256 ? char(Zeichen) : '?';
+        Eingabe[i] = Zeichen < 256 ? char(Zeichen) : '?';
     }
-    Formelinterpreter.Formel[Laenge] = '\0';
+    Eingabe[Laenge] = '\0';
+    return Formeln_trennen(std::string_view(Eingabe, Laenge));
+}
+
+void KdeW::Formel_setzen(std::string_view Formel)
+{
+    Formel.copy(Formelinterpreter.Formel, Formel.size());
+    Formelinterpreter.Formel[Formel.size()] = '\0';
+}
+
+// The entry's formula, the first of several, into the interpreter.
+void KdeW::Formel_uebernehmen()
+{
+    Formel_setzen(Formeln_lesen().Formeln[0]);
 }
 
 void KdeW::Bild_erneuern()

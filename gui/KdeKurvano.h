@@ -12,6 +12,7 @@
 #include <QRgb>
 
 #include "Formel_I.h"
+#include "Formelliste.h"
 #include "Formelverlauf.h"
 
 class Infofeld;
@@ -39,6 +40,10 @@ const QRgb Fehlerfarbe = qRgb(200, 0, 0);
 // A note in the info area where a sound formula was read by a rule rather
 // than as written: a dark amber, not the faults' red.
 const QRgb Hinweisfarbe = qRgb(150, 85, 0);
+
+// The curves of the formulas in the entry, in the order written.
+const QRgb Kurvenfarben[] = { qRgb(255, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 255), qRgb(255, 160, 0),
+    qRgb(128, 255, 128), qRgb(255, 255, 255) };
 
 // Shared by the window's handlers; all of them run on the GUI thread.
 extern Mathe Formelinterpreter;
@@ -87,6 +92,8 @@ protected:
     bool eventFilter(QObject *Objekt, QEvent *Ereignis) override;
 
 private:
+    Formelliste Formeln_lesen();
+    void Formel_setzen(std::string_view Formel);
     void Formel_uebernehmen();
     void Bild_erneuern();
     void Anzeige_nachfuehren();
@@ -105,9 +112,9 @@ private:
     static void Rechteck(int x, int y, int Breite, int Hoehe);
     static void Rahmen(int Links, int Breite);
     static void Bogenmass_Gitter();
-    static void Bogenmass_Kurve();
+    static void Bogenmass_Kurve(int Nr);
     static void Gradmass_Gitter();
-    static void Gradmass_Kurve();
+    static void Gradmass_Kurve(int Nr);
 
     QPixmap buffer;
     bool Hintergrund_neu = false;
@@ -123,6 +130,7 @@ private:
     QTimer *Nachfuehrung; // Anzeige_nachfuehren once a paint is done
     Formelverlauf Verlauf;
     QPoint Zeigerstelle { -1, -1 }; // none while the pointer is outside
+    char Eingabe[sizeof Formelinterpreter.Formel] = {}; // the entry's text as the interpreter reads text
 };
 
 #endif

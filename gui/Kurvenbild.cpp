@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Kurvano developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-// The picture: background, frame, grid, labels and the curve of the formula
-// in the entry, in the radian or the degree view.
+// The picture: background, frame, grid, labels and the curves of the
+// formulas in the entry, in the radian or the degree view.
 
 #include "KdeKurvano.h"
 #include "Vektorzustand.h"
@@ -22,6 +22,7 @@
 
 #include <bitset>
 #include <cmath>
+#include <iterator>
 
 namespace {
 // Pens, brushes, the label font and the labels, made at the first repaint:
@@ -29,7 +30,7 @@ namespace {
 struct Malzeug {
     const QPen Blau { Qt::blue };
     const QPen Schwarz { Qt::black };
-    const QPen Gelb { Qt::yellow };
+    QPen Kurven[std::size(Kurvenfarben)];
     const QBrush Hintergrund { QColor(Hintergrundfarbe) };
     const QBrush Schwarzfuellung { QColor(0, 0, 0) };
     QFont Beschriftung { QStringLiteral("courier"), 16, QFont::Bold };
@@ -43,6 +44,9 @@ const Malzeug &Werkzeug()
         // Digits, minus and blank need no shaping, which would otherwise run
         // for each of the 26 labels at every repaint.
         Neu.Beschriftung.setStyleStrategy(QFont::PreferNoShaping);
+        for (std::size_t Nr = 0; Nr < std::size(Kurvenfarben); ++Nr) {
+            Neu.Kurven[Nr] = QPen(QColor(Kurvenfarben[Nr]));
+        }
         for (int Z = -6; Z <= 6; ++Z) {
             Neu.Zahlen[Z + 6] = QString::asprintf("%2d", Z);
         }
@@ -57,7 +61,7 @@ const QString &Zahlentext(int Z)
 }
 
 // The radian view's dots. A dot covers the 3 x 3 pixels right and down from
-// its corner: the centre black, the edge centres yellow, the corners left as
+// its corner: the centre black, the edge centres in the curve's colour, the corners left as
 // they are; a later dot covers an earlier one. So every pixel ends in the
 // colour that the last dot touching it gives it, and drawing each pixel once
 // in that colour gives the picture of one ellipse per dot at a fraction of
@@ -70,7 +74,7 @@ public:
         Anzahl = 0;
     }
     void setzen(QPoint Ecke);
-    void zeichnen(QPainter &Maler);
+    void zeichnen(QPainter &Maler, const QPen &Kurve);
 
 private:
     bool zuerst(QPoint Pixel);
@@ -79,7 +83,7 @@ private:
     QPoint Ecken[MAX_PUNKTE];
     int Anzahl = 0;
     std::bitset<BILD_BREITE * BILD_HOEHE> Gefaerbt;
-    QPoint Gelb[4 * MAX_PUNKTE];
+    QPoint Kanten[4 * MAX_PUNKTE];
     QPoint Schwarz[MAX_PUNKTE];
 };
 
@@ -102,10 +106,10 @@ bool Punktbild::zuerst(QPoint Pixel)
     return Neu;
 }
 
-void Punktbild::zeichnen(QPainter &Maler)
+void Punktbild::zeichnen(QPainter &Maler, const QPen &Kurve)
 {
     Gefaerbt.reset();
-    int AnzahlGelb = 0;
+    int AnzahlKanten = 0;
     int AnzahlSchwarz = 0;
     // From the last dot back, the first dot met at a pixel is the one that
     // was drawn over it last.
@@ -116,13 +120,13 @@ void Punktbild::zeichnen(QPainter &Maler)
         }
         for (const QPoint Kante : { QPoint(0, -1), QPoint(-1, 0), QPoint(1, 0), QPoint(0, 1) }) {
             if (zuerst(Mitte + Kante)) {
-                Gelb[AnzahlGelb++] = Mitte + Kante;
+                Kanten[AnzahlKanten++] = Mitte + Kante;
             }
         }
     }
     // Each pixel is in one list only, so the order of the two is free.
-    Maler.setPen(Werkzeug().Gelb);
-    Maler.drawPoints(Gelb, AnzahlGelb);
+    Maler.setPen(Kurve);
+    Maler.drawPoints(Kanten, AnzahlKanten);
     Maler.setPen(Werkzeug().Schwarz);
     Maler.drawPoints(Schwarz, AnzahlSchwarz);
 }
@@ -220,10 +224,13 @@ QImage KdeW::Bild()
     return Ganz.copy(0, 50, BILD_BREITE, BILD_HOEHE - 50);
 }
 
-// Everything a paint draws, on whatever device p has been begun on.
+// Everything a paint draws, on whatever device p has been begun on. Each
+// formula of the entry is compiled right before its curve is sampled, and
+// later curves are drawn over earlier ones.
 void KdeW::Bild_malen()
 {
-    Formel_uebernehmen();
+    const Formelliste Liste = Formeln_lesen();
+    Formel_setzen(Liste.Formeln[0]);
     Formelinterpreter.Formel_compillieren();
     // What tells of the compile follows once the paint is done: a palette
     // or a text set during it would paint the controls in the middle of it.
@@ -243,10 +250,19 @@ void KdeW::Bild_malen()
     p.setClipRect(0, 0, 735, BILD_HOEHE);
     if (Bogenmass) {
         Bogenmass_Gitter();
-        Bogenmass_Kurve();
     } else {
         Gradmass_Gitter();
-        Gradmass_Kurve();
+    }
+    for (int Nr = 0; Nr < Liste.Anzahl; ++Nr) {
+        if (Nr > 0) {
+            Formel_setzen(Liste.Formeln[Nr]);
+            Formelinterpreter.Formel_compillieren();
+        }
+        if (Bogenmass) {
+            Bogenmass_Kurve(Nr);
+        } else {
+            Gradmass_Kurve(Nr);
+        }
     }
 }
 
@@ -305,8 +321,9 @@ void KdeW::Bogenmass_Gitter()
 }
 
 // One dot for every step of 0.001 from -6.4; x is a running sum, so 6.4
-// itself is never reached. The dots are collected and drawn at the end.
-void KdeW::Bogenmass_Kurve()
+// itself is never reached. The dots are collected and drawn at the end, in
+// the colour of curve Nr.
+void KdeW::Bogenmass_Kurve(int Nr)
 {
     Kurvenpunkte.leeren();
     Vektorregister_aufraeumen();
@@ -322,7 +339,7 @@ void KdeW::Bogenmass_Kurve()
     }
     // The dots of the last columns and rows reach past the frame.
     p.setClipRect(Kurvenfeld(true));
-    Kurvenpunkte.zeichnen(p);
+    Kurvenpunkte.zeichnen(p, Werkzeug().Kurven[Nr]);
     p.setClipping(false);
 }
 
@@ -339,16 +356,17 @@ void KdeW::Gradmass_Gitter()
 }
 
 // A polyline through the whole-number points from -360 to 360, broken where
-// it leaves rows 81 to 679. All rows are computed first: whether a segment
-// from outside the band belongs to the curve depends on the samples after it.
-void KdeW::Gradmass_Kurve()
+// it leaves rows 81 to 679, in the colour of curve Nr. All rows are computed
+// first: whether a segment from outside the band belongs to the curve
+// depends on the samples after it.
+void KdeW::Gradmass_Kurve(int Nr)
 {
     Vektorregister_aufraeumen();
     for (int i = 0; i < GRAD_PROBEN; ++i) {
         Formelinterpreter.x = i - 360;
         Gradzeilen[i] = 380 - std::trunc(Formelinterpreter.Formel_Berechnen());
     }
-    p.setPen(Werkzeug().Gelb);
+    p.setPen(Werkzeug().Kurven[Nr]);
     // A segment that comes from far outside, and the last column, would
     // reach past the frame.
     p.setClipRect(Kurvenfeld(false));
