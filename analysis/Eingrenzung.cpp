@@ -72,11 +72,6 @@ double Mitte(double a, double b)
     return aus_Rang(Rang(Von) + static_cast<std::int64_t>(Abstand(Von, std::fmax(a, b)) / 2));
 }
 
-double Ableitung(const Abgeleitet &a, int Stufe)
-{
-    return Stufe == 0 ? a.Wert : (Stufe == 1 ? a.Erste : a.Zweite);
-}
-
 // Newton's step is taken only where it stays in the bracket and is at most
 // half the step before the last one, as in the safeguarded Newton method;
 // else the bracket is bisected. Once Newton's steps converge they fall on

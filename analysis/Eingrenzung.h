@@ -18,7 +18,10 @@ struct Stelle {
 double Mitte(double a, double b);
 
 // f (Stufe 0), f' (1) or f'' (2) of a.
-double Ableitung(const Abgeleitet &a, int Stufe);
+inline double Ableitung(const Abgeleitet &a, int Stufe)
+{
+    return Stufe == 0 ? a.Wert : (Stufe == 1 ? a.Erste : a.Zweite);
+}
 
 // Evaluates f beyond the samples, within a budget for the whole analysis,
 // so that no formula, however wild, makes it run for long.

@@ -26,7 +26,8 @@ double Gitterpunkt(const Bereich &b, int Nr)
     return Nr == b.Schritte ? b.Bis : b.Von + Nr * ((b.Bis - b.Von) / b.Schritte);
 }
 
-std::vector<Abgeleitet> Abtasten(const Verlauf &f, const Bereich &b)
+namespace {
+template<class F> std::vector<Abgeleitet> abtasten(const F &f, const Bereich &b)
 {
     std::vector<Abgeleitet> Proben;
     Proben.reserve(b.Schritte + 1);
@@ -34,6 +35,12 @@ std::vector<Abgeleitet> Abtasten(const Verlauf &f, const Bereich &b)
         Proben.push_back(f(Gitterpunkt(b, Nr)));
     }
     return Proben;
+}
+} // namespace
+
+std::vector<Abgeleitet> Abtasten(const Verlauf &f, const Bereich &b)
+{
+    return abtasten(f, b);
 }
 
 Diskussion Kurve_diskutieren(const std::vector<Abgeleitet> &Proben, const Verlauf &f, const Bereich &b)
@@ -46,15 +53,16 @@ Diskussion Nullstellen_finden(const std::vector<Abgeleitet> &Proben, const Verla
     return Punkte_suchen(Proben, f, b, false);
 }
 
+// The samples, which are most of the work, call the formula directly.
 Diskussion Kurve_diskutieren(Mathe &m)
 {
     const double x = m.x;
     const Bereich b = Ansichtsbereich(m.statusRAD());
-    const Verlauf f = [&m](double Stelle) {
+    const auto an = [&m](double Stelle) {
         m.x = Stelle;
         return m.Formel_Ableiten();
     };
-    Diskussion d = Kurve_diskutieren(Abtasten(f, b), f, b);
+    Diskussion d = Kurve_diskutieren(abtasten(an, b), an, b);
     m.x = x;
     return d;
 }

@@ -43,10 +43,11 @@ struct Kandidat {
     Stelle Rechts;
 };
 
-// The last sample before the current one where the quantity had a sign,
-// and how many samples since had 0 or no value.
-struct Wechselsuche {
+// How the sign of one quantity went so far: the last sample with a sign,
+// that sign, and how many samples since were 0 or had no value.
+struct Vorzeichenlauf {
     int Letzte = -1;
+    bool Negativ = false;
     int Luecke = 0;
 };
 
@@ -113,9 +114,10 @@ public:
 private:
     void Stuecke_suchen();
     void Stueck(int Von, int Bis);
-    void Rauschen_entfernen(const Folge &s, std::size_t Anfang);
+    bool verrauscht(const Folge &s, int Stufe) const;
     bool Rand(Folge &s, bool Links);
-    void pruefen(const Folge &s, Wechselsuche &w, int Stufe, int p);
+    void Vorzeichen_verfolgen(const Folge &s);
+    void Schritt(const Folge &s, Vorzeichenlauf &l, int Stufe, int p, double g);
     void merken(Kandidat::Art Sorte, int Stufe, const Folge &s, int Links, int Mitte, int Rechts);
 
     void bearbeiten(const Kandidat &k);
@@ -245,59 +247,109 @@ void Punktsuche::Stueck(int Von, int Bis)
     Folge s { Proben, b, Von, Bis };
     s.MitLinks = Rand(s, true);
     s.MitRechts = Rand(s, false);
-    const int Stufen = Alle ? 3 : 2;
-    Wechselsuche w[3];
     const std::size_t Anfang = Kandidaten.size();
-    const int Laenge = s.Laenge();
-    for (int p = 0; p < Laenge; ++p) {
-        for (int Stufe = 0; Stufe < Stufen; ++Stufe) {
-            pruefen(s, w[Stufe], Stufe, p);
+    Vorzeichen_verfolgen(s);
+    for (const int Stufe : { 1, 2 }) {
+        const auto Neu = Kandidaten.begin() + static_cast<std::ptrdiff_t>(Anfang);
+        const auto dieser_Stufe = [Stufe](const Kandidat &k) {
+            return k.Stufe == Stufe;
+        };
+        if (std::any_of(Neu, Kandidaten.end(), dieser_Stufe) && verrauscht(s, Stufe)) {
+            Kandidaten.erase(std::remove_if(Neu, Kandidaten.end(), dieser_Stufe), Kandidaten.end());
         }
     }
-    Rauschen_entfernen(s, Anfang);
 }
 
 // Where f' or f'' of a whole stretch is no more than what rounding leaves
 // of a constant, as in sin(x)^2+cos(x)^2, their changes of sign are noise.
 // Both are measured by what they change f over the whole range.
-void Punktsuche::Rauschen_entfernen(const Folge &s, std::size_t Anfang)
+bool Punktsuche::verrauscht(const Folge &s, int Stufe) const
 {
-    double Groesste[3] = {};
+    double f = 0;
+    double g = 0;
     for (int p = 0; p < s.Laenge(); ++p) {
-        for (int Stufe = 0; Stufe < 3; ++Stufe) {
-            Groesste[Stufe] = std::fmax(Groesste[Stufe], std::abs(Ableitung(s.Wert(p), Stufe)));
-        }
+        f = std::max(f, std::abs(s.Wert(p).Wert));
+        g = std::max(g, std::abs(Ableitung(s.Wert(p), Stufe)));
     }
-    const double Breite = b.Bis - b.Von;
-    const bool Rauschen[3] = { false, Groesste[1] * Breite <= Rundung * Groesste[0],
-        Groesste[2] * Breite * Breite <= Rundung * Groesste[0] };
-    const auto Neu = Kandidaten.begin() + static_cast<std::ptrdiff_t>(Anfang);
-    Kandidaten.erase(std::remove_if(Neu, Kandidaten.end(),
-                         [&Rauschen](const Kandidat &k) {
-                             return k.Sorte != Kandidat::Pol && Rauschen[k.Stufe];
-                         }),
-        Kandidaten.end());
+    return g * std::pow(b.Bis - b.Von, Stufe) <= Rundung * f;
+}
+
+// The signs of f, f' and f'' of a sample as bits: bit i where quantity i
+// is neither 0 nor NaN, bit 3 + i where it is negative.
+unsigned Muster(const Abgeleitet &a)
+{
+    const auto Bits = [](double g, int i) {
+        return static_cast<unsigned>(g != 0 && g == g) << i | static_cast<unsigned>(std::signbit(g)) << (i + 3);
+    };
+    return Bits(a.Wert, 0) | Bits(a.Erste, 1) | Bits(a.Zweite, 2);
+}
+
+// Most samples change nothing: in every quantity they have the sign of the
+// sample before, or are 0 again where no sign went before or a run of 0 is
+// long enough to hide any change. One comparison of their bits passes them;
+// the last sample with a sign is brought up to date only at the next one
+// that changes something.
+void Punktsuche::Vorzeichen_verfolgen(const Folge &s)
+{
+    const int Stufen = Alle ? 3 : 2;
+    Vorzeichenlauf Lauf[3];
+    unsigned Stand = ~0u; // the bits of a sample that changes nothing
+    unsigned Maske = 0; // those of them that matter
+    const auto weiter = [&](int p, const Abgeleitet &a) {
+        if ((Muster(a) & Maske) == Stand) {
+            return;
+        }
+        for (int Stufe = 0; Stufe < Stufen; ++Stufe) {
+            if (Stand != ~0u && Lauf[Stufe].Luecke == 0) {
+                Lauf[Stufe].Letzte = p - 1;
+            }
+            Schritt(s, Lauf[Stufe], Stufe, p, Ableitung(a, Stufe));
+        }
+        Stand = 0;
+        Maske = 0;
+        for (int Stufe = 0; Stufe < Stufen && Stand != ~0u; ++Stufe) {
+            const Vorzeichenlauf &l = Lauf[Stufe];
+            const unsigned Gueltig = 1u << Stufe;
+            const unsigned Negativ = 8u << Stufe;
+            if (l.Letzte >= 0 && l.Luecke == 0) {
+                Stand |= Gueltig | (l.Negativ ? Negativ : 0u);
+                Maske |= Gueltig | Negativ;
+            } else if (l.Letzte < 0 || l.Luecke >= 2) {
+                Maske |= Gueltig;
+            } else {
+                Stand = ~0u;
+            }
+        }
+    };
+    int p = 0;
+    if (s.MitLinks) {
+        weiter(p++, s.Links.f);
+    }
+    for (int Nr = s.Von; Nr <= s.Bis; ++Nr) {
+        weiter(p++, Proben[Nr]);
+    }
+    if (s.MitRechts) {
+        weiter(p, s.Rechts.f);
+    }
 }
 
 // A change of sign between neighbours is narrowed later. One sample of 0
 // between opposite signs is the point itself; a run of them is a piece
 // where the quantity vanishes: no point of that kind lies there. Where f
 // is 0 without changing its sign it has an extremum, which finds the zero.
-void Punktsuche::pruefen(const Folge &s, Wechselsuche &w, int Stufe, int p)
+void Punktsuche::Schritt(const Folge &s, Vorzeichenlauf &l, int Stufe, int p, double g)
 {
-    const double g = Ableitung(s.Wert(p), Stufe);
-    if (g == 0 || std::isnan(g)) {
-        ++w.Luecke;
+    if (g == 0 || g != g) {
+        ++l.Luecke;
         return;
     }
-    const bool Wechsel = w.Letzte >= 0 && std::signbit(g) != std::signbit(Ableitung(s.Wert(w.Letzte), Stufe));
-    if (w.Luecke == 1 && Wechsel) {
-        merken(Kandidat::Genau, Stufe, s, w.Letzte, p - 1, p);
-    } else if (w.Luecke == 0 && Wechsel) {
-        merken(Kandidat::Wechsel, Stufe, s, w.Letzte, p, p);
+    const bool Negativ = std::signbit(g);
+    if (l.Letzte >= 0 && Negativ != l.Negativ && l.Luecke <= 1) {
+        merken(l.Luecke == 0 ? Kandidat::Wechsel : Kandidat::Genau, Stufe, s, l.Letzte, p - l.Luecke, p);
     }
-    w.Letzte = p;
-    w.Luecke = 0;
+    l.Letzte = p;
+    l.Negativ = Negativ;
+    l.Luecke = 0;
 }
 
 // The support points by their place in the stretch. A change of sign lies
