@@ -115,6 +115,7 @@ private:
     void Stuecke_suchen();
     void Stueck(int Von, int Bis);
     bool verrauscht(const Folge &s, int Stufe) const;
+    bool Pol_bei(int Nr) const;
     bool Rand(Folge &s, bool Links);
     void Vorzeichen_verfolgen(const Folge &s);
     void Schritt(const Folge &s, Vorzeichenlauf &l, int Stufe, int p, double g);
@@ -197,12 +198,7 @@ void Punktsuche::Stuecke_suchen()
             i = j + 1;
             continue;
         }
-        // An infinite sample between samples that are not is a pole there,
-        // as 1/x at 0; a run of them is a stretch where f overflows.
-        const auto unendlich = [this](int Nr) {
-            return Nr >= 0 && Nr <= Letzter && std::isinf(Proben[Nr].Wert);
-        };
-        if (unendlich(i) && !unendlich(i - 1) && !unendlich(i + 1)) {
+        if (Pol_bei(i)) {
             const Stelle s { Gitterpunkt(b, i), Proben[i] };
             Kandidaten.push_back({ Kandidat::Pol, 0, s, s, s });
         }
@@ -210,8 +206,20 @@ void Punktsuche::Stuecke_suchen()
     }
 }
 
-// Narrows the edge of the domain beside the stretch, where the samples
-// beyond it have no value, and adds it to the stretch. One sample without
+// An infinite sample between samples that are not is a pole there, as 1/x
+// at 0; a run of them is a stretch where f overflows.
+bool Punktsuche::Pol_bei(int Nr) const
+{
+    const auto unendlich = [this](int i) {
+        return i >= 0 && i <= Letzter && std::isinf(Proben[i].Wert);
+    };
+    return unendlich(Nr) && !unendlich(Nr - 1) && !unendlich(Nr + 1);
+}
+
+// Adds a point beside the stretch where the sample beyond it is a pole or
+// has no value: halfway to the pole, so that a point one step from it, as
+// the zero of ln(x) at 1 in whole degrees, lies between two samples; or the
+// edge of the domain, narrowed, which is also classed. One sample without
 // a value between samples with one is a hole, as sin(x)/x has at 0, not an
 // edge: near it f may be what underflow leaves of it.
 bool Punktsuche::Rand(Folge &s, bool Links)
@@ -219,12 +227,20 @@ bool Punktsuche::Rand(Folge &s, bool Links)
     const int Aussen = Links ? s.Von - 1 : s.Bis + 1;
     const int Innen = Links ? s.Von : s.Bis;
     const int Dahinter = Links ? Aussen - 1 : Aussen + 1;
-    if (Aussen < 0 || Aussen > Letzter || !std::isnan(Proben[Aussen].Wert)
-        || (Dahinter >= 0 && Dahinter <= Letzter && std::isfinite(Proben[Dahinter].Wert))) {
+    Stelle &Neu = Links ? s.Links : s.Rechts;
+    if (Aussen < 0 || Aussen > Letzter) {
         return false;
     }
     const double Ohne = Gitterpunkt(b, Aussen);
     const Stelle Probe { Gitterpunkt(b, Innen), Proben[Innen] };
+    if (Pol_bei(Aussen) && !f.erschoepft()) {
+        Neu = f.an(Probe.x + (Ohne - Probe.x) / 2);
+        return std::isfinite(Neu.f.Wert);
+    }
+    if (!std::isnan(Proben[Aussen].Wert)
+        || (Dahinter >= 0 && Dahinter <= Letzter && std::isfinite(Proben[Dahinter].Wert))) {
+        return false;
+    }
     const Stelle r = Rand_eingrenzen(f, Ohne, Probe);
     // Beside an edge right at the sample, the next sample tells how f goes.
     const int Vergleich = r.x != Probe.x ? Innen : (Links ? Innen + 1 : Innen - 1);
@@ -235,11 +251,8 @@ bool Punktsuche::Rand(Folge &s, bool Links)
     if (Art != Randart::Nichts) {
         Kandidaten.push_back({ Art == Randart::Polstelle ? Kandidat::Pol : Kandidat::Genau, 0, r, r, r });
     }
-    if (r.x == Probe.x || !std::isfinite(r.f.Wert)) {
-        return false;
-    }
-    (Links ? s.Links : s.Rechts) = r;
-    return true;
+    Neu = r;
+    return r.x != Probe.x && std::isfinite(r.f.Wert);
 }
 
 void Punktsuche::Stueck(int Von, int Bis)
@@ -549,6 +562,7 @@ Diskussion Punktsuche::Ergebnis()
     }
     return d;
 }
+
 } // namespace
 
 Diskussion Punkte_suchen(const std::vector<Abgeleitet> &Proben, const Verlauf &f, const Bereich &b, bool Alle)
