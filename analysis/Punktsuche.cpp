@@ -51,8 +51,9 @@ struct Vorzeichenlauf {
     int Luecke = 0;
 };
 
-// A stretch of samples with values, with the edges of the domain found
-// beside it as points of their own at either end.
+// A stretch of samples with values, with a point of its own at either end
+// where Rand found one: the edge of the domain, or a point halfway to a
+// pole.
 struct Folge {
     const std::vector<Abgeleitet> &Proben;
     const Bereich &b;
