@@ -13,11 +13,17 @@ bool konstant(Abgeleitet a)
 
 // u^c with a constant c, or with an exponent whose derivatives vanish here.
 // A coefficient of 0 stands for a term that is not there, also where the
-// power beside it is infinite, as 0^-1 is for x^1 at 0.
+// power beside it is infinite, as 0^-1 is for x^1 at 0. The square and the
+// cube, the most common powers, need no further pow.
 Abgeleitet Potenz(Abgeleitet u, double c, double Wert)
 {
     if (konstant(u)) {
         return Wert;
+    }
+    if (c == 2 || c == 3) {
+        const double p1 = c == 2 ? 2 * u.Wert : 3 * u.Wert * u.Wert;
+        const double p2 = c == 2 ? 2 : 6 * u.Wert;
+        return { Wert, p1 * u.Erste, p2 * u.Erste * u.Erste + p1 * u.Zweite };
     }
     const double p1 = c == 0.0 ? 0.0 : c * std::pow(u.Wert, c - 1);
     const double p2 = c == 0.0 || c == 1.0 ? 0.0 : c * (c - 1) * std::pow(u.Wert, c - 2);
@@ -35,22 +41,7 @@ Abgeleitet Exponential(Abgeleitet u, Abgeleitet v, double Wert)
 }
 } // namespace
 
-Abgeleitet Anwenden(char Op, Abgeleitet a, Abgeleitet b)
+Abgeleitet Hoch(const Abgeleitet &a, const Abgeleitet &b, double Wert)
 {
-    const double Wert = Anwenden(Op, a.Wert, b.Wert);
-    switch (Op) {
-    case '+':
-        return { Wert, a.Erste + b.Erste, a.Zweite + b.Zweite };
-    case '-':
-        return { Wert, a.Erste - b.Erste, a.Zweite - b.Zweite };
-    case '*':
-        return { Wert, a.Erste * b.Wert + a.Wert * b.Erste,
-            a.Zweite * b.Wert + 2 * a.Erste * b.Erste + a.Wert * b.Zweite };
-    case '^':
-        return konstant(b) ? Potenz(a, b.Wert, Wert) : Exponential(a, b, Wert);
-    default: { // "/" and ":": q = a/b, so q' = (a' - q b')/b and q'' = (a'' - 2 q' b' - q b'')/b
-        const double Erste = (a.Erste - Wert * b.Erste) / b.Wert;
-        return { Wert, Erste, (a.Zweite - 2 * Erste * b.Erste - Wert * b.Zweite) / b.Wert };
-    }
-    }
+    return konstant(b) ? Potenz(a, b.Wert, Wert) : Exponential(a, b, Wert);
 }

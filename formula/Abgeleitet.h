@@ -30,20 +30,44 @@ struct Abgeleitet {
     }
 };
 
-Abgeleitet Anwenden(char Op, Abgeleitet Akku, Abgeleitet Zahl);
+// a^b: the power rule for a constant exponent, else that of exp(b ln a).
+Abgeleitet Hoch(const Abgeleitet &a, const Abgeleitet &b, double Wert);
 
-inline Abgeleitet operator-(Abgeleitet a)
+// Inline in every step of the program, whose operator is fixed: each step
+// computes its own rule alone. The operands go by reference, as copies of
+// them would go through memory.
+[[gnu::always_inline]] inline Abgeleitet Anwenden(char Op, const Abgeleitet &a, const Abgeleitet &b)
+{
+    const double Wert = Anwenden(Op, a.Wert, b.Wert);
+    switch (Op) {
+    case '+':
+        return { Wert, a.Erste + b.Erste, a.Zweite + b.Zweite };
+    case '-':
+        return { Wert, a.Erste - b.Erste, a.Zweite - b.Zweite };
+    case '*':
+        return { Wert, a.Erste * b.Wert + a.Wert * b.Erste,
+            a.Zweite * b.Wert + 2 * a.Erste * b.Erste + a.Wert * b.Zweite };
+    case '^':
+        return Hoch(a, b, Wert);
+    default: { // "/" and ":": q = a/b, so q' = (a' - q b')/b and q'' = (a'' - 2 q' b' - q b'')/b
+        const double Erste = (a.Erste - Wert * b.Erste) / b.Wert;
+        return { Wert, Erste, (a.Zweite - 2 * Erste * b.Erste - Wert * b.Zweite) / b.Wert };
+    }
+    }
+}
+
+inline Abgeleitet operator-(const Abgeleitet &a)
 {
     return { -a.Wert, -a.Erste, -a.Zweite };
 }
 
-inline Abgeleitet operator*(Abgeleitet a, double Faktor)
+inline Abgeleitet operator*(const Abgeleitet &a, double Faktor)
 {
     return { a.Wert * Faktor, a.Erste * Faktor, a.Zweite * Faktor };
 }
 
 // The chain rule: (g(u))' = g'(u) u', (g(u))'' = g''(u) u'^2 + g'(u) u''.
-inline Abgeleitet Funktionswert(int Nr, Abgeleitet u)
+inline Abgeleitet Funktionswert(int Nr, const Abgeleitet &u)
 {
     const Steigung g = Funktionen[Nr].Ableitung(u.Wert);
     return { Funktionswert(Nr, u.Wert), g.Erste * u.Erste, g.Zweite * u.Erste * u.Erste + g.Erste * u.Zweite };

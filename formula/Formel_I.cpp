@@ -332,7 +332,7 @@ void Mathe::Programm_aufzeichnen(bool Modus)
 double Mathe::Formel_Berechnen()
 {
     if (Fehler == 0) {
-        return Endwert(Programme[RAD].ausfuehren(x, Stapel));
+        return Programme[RAD].ausfuehren(x, Stapel);
     }
     return Verweigern();
 }
@@ -342,9 +342,7 @@ Abgeleitet Mathe::Formel_Ableiten()
     if (Fehler != 0) {
         return {};
     }
-    Abgeleitet Wert = Programme[RAD].ausfuehren(Abgeleitet(x, 1.0, 0.0), Ableitungsstapel);
-    Wert.Wert = Endwert(Wert.Wert);
-    return Wert;
+    return Programme[RAD].ausfuehren(x, Ableitungsstapel);
 }
 
 // The walk itself, which the programs are recorded from.

@@ -244,7 +244,7 @@ std::string Programm::Auflistung() const
 #define KURVANO_ZIELE2(Form, L, R, T) KURVANO_OPERATOREN(KURVANO_ZIEL, Form, L, R, T)
 
 // The operands and actions as the steps compute them.
-#define KURVANO_X x
+#define KURVANO_X X
 #define KURVANO_K s->Zahl
 #define KURVANO_Akku Akku
 #define KURVANO_Stapel (*--Stapel)
@@ -262,20 +262,46 @@ std::string Programm::Auflistung() const
     KURVANO_WEITER;
 #define KURVANO_SCHRITTE2(Form, L, R, T) KURVANO_OPERATOREN(KURVANO_SCHRITT, Form, L, R, T)
 
-template<class W> W Programm::ausfuehren(W x, W *Stapel) const
+// x as a value of type W; for the derivatives, x with the slope 1.
+template<class W> W Variable(double x)
+{
+    return W(x, 1.0, 0.0);
+}
+
+template<> double Variable<double>(double x)
+{
+    return x;
+}
+
+// What the program returns: Akku, where a value that is not a number is
+// the one quiet NaN. A copy: returned itself, Akku would live in the
+// caller's memory, and a value of several numbers would go there and back
+// at every step.
+double Ergebnis(double Akku)
+{
+    return Endwert(Akku);
+}
+
+Abgeleitet Ergebnis(const Abgeleitet &Akku)
+{
+    return { Endwert(Akku.Wert), Akku.Erste, Akku.Zweite };
+}
+
+template<class W> W Programm::ausfuehren(double x, W *Stapel) const
 {
     static const void *const Ziele[] = { &&Ende, KURVANO_ANWEISUNGEN(KURVANO_ZIEL1, KURVANO_ZIELE2) };
     static_assert(std::size(Ziele) == AnzahlCodes, "a label for every code");
 
     const Schritt *s = Schritte;
+    const W X = Variable<W>(x);
     W Akku = 0.0;
     goto *Ziele[s->Code];
 Ende:
-    return Akku;
+    return Ergebnis(Akku);
     KURVANO_ANWEISUNGEN(KURVANO_SCHRITT1, KURVANO_SCHRITTE2)
 }
 
 #pragma GCC diagnostic pop
 
 template double Programm::ausfuehren(double x, double *Stapel) const;
-template Abgeleitet Programm::ausfuehren(Abgeleitet x, Abgeleitet *Stapel) const;
+template Abgeleitet Programm::ausfuehren(double x, Abgeleitet *Stapel) const;

@@ -26,9 +26,10 @@ public:
         Schritte[0] = Schritt { 0.0, 0, 0 };
     }
     void uebersetzen(const Aufnahme &Baum, int Wurzel);
-    // Over double, or over Abgeleitet for the derivatives as well. Stapel
-    // takes the values waiting for their operation: Platz / 2 of them.
-    template<class W> W ausfuehren(W x, W *Stapel) const;
+    // Over double, or over Abgeleitet for the derivatives as well; a value
+    // that is not a number is the one quiet NaN. Stapel takes the values
+    // waiting for their operation: Platz / 2 of them.
+    template<class W> W ausfuehren(double x, W *Stapel) const;
     // The steps, one line each, such as "Akku = x ^ 2".
     std::string Auflistung() const;
 

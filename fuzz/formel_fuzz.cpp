@@ -3,10 +3,12 @@
 
 // Compiles arbitrary bytes as a formula and evaluates it in both angle modes
 // at points that reach the edges of the views and of the doubles, by the
-// compiled program and by the walk. The sanitizers watch memory and
-// arithmetic; the checks below watch the results.
+// compiled program and by the walk, and discusses a sound formula's curve
+// in both views. The sanitizers watch memory and arithmetic; the checks
+// below watch the results.
 
 #include "Formel_I.h"
+#include "Kurvendiskussion.h"
 #include "ausgabezaehler.h"
 #include "formeltest.h"
 
@@ -148,6 +150,46 @@ void PruefeNormalform(const Mathe &m, const Ergebnis &e)
     }
 }
 
+// The view's range on a grid a tenth as fine in radians, so that a run
+// still tries many formulas: the analysis does not depend on the grid's
+// width for what is checked here.
+Bereich Fuzzbereich(bool RAD)
+{
+    Bereich b = Ansichtsbereich(RAD);
+    b.Schritte = RAD ? b.Schritte / 10 : b.Schritte;
+    return b;
+}
+
+// The curve discussion of a sound formula: silent, every point inside the
+// range and in order, and f finite at every point but a pole. The budget
+// of evaluations keeps it from hanging.
+void Diskutieren(Mathe &m)
+{
+    const Bereich b = Fuzzbereich(m.statusRAD());
+    const Verlauf f = [&m](double x) {
+        m.x = x;
+        return m.Formel_Ableiten();
+    };
+    Ausgabe.Zeichen = 0;
+    const Diskussion d = Kurve_diskutieren(Abtasten(f, b), f, b);
+    if (Ausgabe.Zeichen > 0) {
+        Verstoss("the analysis printed", m, NaN);
+    }
+    for (std::size_t i = 0; i < d.Punkte.size(); ++i) {
+        const Kurvenpunkt &p = d.Punkte[i];
+        if (!(p.x >= b.Von && p.x <= b.Bis)) {
+            Verstoss("point outside the range", m, p.x);
+        }
+        if (i > 0 && !(d.Punkte[i - 1].x <= p.x)) {
+            Verstoss("points out of order", m, p.x);
+        }
+        m.x = p.x;
+        if (p.Art != Punktart::Polstelle && (!std::isfinite(p.y) || !std::isfinite(m.Formel_Berechnen()))) {
+            Verstoss("no finite value at a point that is no pole", m, p.x);
+        }
+    }
+}
+
 // Only sin, cos and tan read the angle mode.
 bool liestWinkelmodus(std::string_view Text)
 {
@@ -183,6 +225,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Daten, std::size_t Gro
 
     PruefeNormalform(Bogen, InBogen);
     PruefeNormalform(Grad, InGrad);
+    if (!InBogen.fehlerhaft) {
+        Diskutieren(Bogen);
+        Diskutieren(Grad);
+    }
     if (!liestWinkelmodus(Bogen.Formel)) {
         Vergleichen(InBogen, InGrad, "angle mode changed a formula without sin, cos or tan", Grad);
     }

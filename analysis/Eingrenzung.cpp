@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 Kurvano developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#include "Eingrenzung.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+// Evaluations for one bracket: enough for bisection across every double
+// between two samples, with room for the faster steps that failed.
+const int AufrufeJeEingrenzung = 80;
+
+// The doubles in their order as integers, -0 and +0 the same.
+std::int64_t Rang(double x)
+{
+    std::int64_t Bits;
+    std::memcpy(&Bits, &x, sizeof Bits);
+    return Bits >= 0 ? Bits : -(Bits & INT64_MAX);
+}
+
+double aus_Rang(std::int64_t r)
+{
+    const std::uint64_t Bits = r >= 0 ? static_cast<std::uint64_t>(r) : static_cast<std::uint64_t>(-r) | (1ULL << 63);
+    double x;
+    std::memcpy(&x, &Bits, sizeof x);
+    return x;
+}
+
+// How many doubles lie between a and b (a < b), without overflow.
+std::uint64_t Abstand(double a, double b)
+{
+    return static_cast<std::uint64_t>(Rang(b)) - static_cast<std::uint64_t>(Rang(a));
+}
+
+// c moved strictly between a and b, which are at least two doubles apart.
+double einklemmen(double c, double a, double b)
+{
+    if (!(c > a)) {
+        return aus_Rang(Rang(a) + 1);
+    }
+    if (!(c < b)) {
+        return aus_Rang(Rang(b) - 1);
+    }
+    return c;
+}
+
+// The next guess. For f, Newton's step on f/f', which has a simple zero at
+// every zero of f and at every pole, whatever their order (Schroeder's
+// method), and so for f' at a pole of f; for f' elsewhere Newton's step;
+// for f'', whose derivative is not known, a secant step.
+double Vorschlag(const Stelle &Zuletzt, const Stelle &Davor, int Stufe, bool Pol)
+{
+    const Abgeleitet &a = Zuletzt.f;
+    if (Stufe == 0 || (Stufe == 1 && Pol)) {
+        const double q = a.Wert / a.Erste;
+        return Zuletzt.x - q / (1 - q * (a.Zweite / a.Erste));
+    }
+    if (Stufe == 1) {
+        return Zuletzt.x - a.Erste / a.Zweite;
+    }
+    const double gDavor = Davor.f.Zweite;
+    return Zuletzt.x - a.Zweite * (Zuletzt.x - Davor.x) / (a.Zweite - gDavor);
+}
+
+} // namespace
+
+double Mitte(double a, double b)
+{
+    const double Von = std::fmin(a, b);
+    return aus_Rang(Rang(Von) + static_cast<std::int64_t>(Abstand(Von, std::fmax(a, b)) / 2));
+}
+
+// Newton's step is taken only where it stays in the bracket and is at most
+// half the step before the last one, as in the safeguarded Newton method;
+// else the bracket is bisected. Once Newton's steps converge they fall on
+// the end of the bracket they come from, and moving them strictly inside
+// tries the double next to it: the bracket closes on adjacent doubles.
+Eingrenzung Vorzeichenwechsel_eingrenzen(Nachrechnung &f, const Stelle &a, const Stelle &b, int Stufe, bool Pol)
+{
+    Eingrenzung e { a, b, false };
+    const bool LinksNegativ = std::signbit(Ableitung(a.f, Stufe));
+    // The steps start from the end nearer to the change: where the quantity
+    // is smaller, or larger at a pole.
+    const bool VonLinks = (std::abs(Ableitung(a.f, Stufe)) < std::abs(Ableitung(b.f, Stufe))) != Pol;
+    Stelle Zuletzt = VonLinks ? a : b;
+    Stelle Davor = VonLinks ? b : a;
+    double SchrittDavor = b.x - a.x;
+    double Schritt = SchrittDavor;
+    for (int Aufrufe = 0; Abstand(e.Links.x, e.Rechts.x) > 1 && Aufrufe < AufrufeJeEingrenzung && !f.erschoepft();
+         ++Aufrufe) {
+        const double Roh = Vorschlag(Zuletzt, Davor, Stufe, Pol);
+        double c = einklemmen(Roh, e.Links.x, e.Rechts.x);
+        // A step that leaves the bracket by more than its own length goes
+        // the wrong way.
+        const double Laenge = std::abs(c - Zuletzt.x);
+        if (!(Laenge <= 0.5 * std::abs(SchrittDavor)) || !(std::abs(Roh - c) <= Laenge)) {
+            c = Mitte(e.Links.x, e.Rechts.x);
+        }
+        SchrittDavor = Schritt;
+        Schritt = c - Zuletzt.x;
+        const Stelle m = f.an(c);
+        const double g = Ableitung(m.f, Stufe);
+        if (g == 0 || std::isnan(g)) {
+            return { m, m, true };
+        }
+        (std::signbit(g) == LinksNegativ ? e.Links : e.Rechts) = m;
+        Davor = Zuletzt;
+        Zuletzt = m;
+    }
+    return e;
+}
+
+// Many edges lie on the grid, as that of sqrt(x) at 0: the double beside
+// the sample is tried first.
+Stelle Rand_eingrenzen(Nachrechnung &f, double OhneWert, const Stelle &MitWert)
+{
+    Stelle Rand = MitWert;
+    const double Nachbar = std::nextafter(MitWert.x, OhneWert);
+    if (Nachbar != OhneWert && std::isnan(f.an(Nachbar).f.Wert)) {
+        return Rand;
+    }
+    while (Abstand(std::fmin(OhneWert, Rand.x), std::fmax(OhneWert, Rand.x)) > 1 && !f.erschoepft()) {
+        const Stelle m = f.an(Mitte(OhneWert, Rand.x));
+        if (std::isnan(m.f.Wert)) {
+            OhneWert = m.x;
+        } else {
+            Rand = m;
+        }
+    }
+    return Rand;
+}
