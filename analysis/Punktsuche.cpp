@@ -119,7 +119,7 @@ private:
     bool Pol_bei(int Nr) const;
     bool Rand(Folge &s, bool Links);
     void Vorzeichen_verfolgen(const Folge &s);
-    void Schritt(const Folge &s, Vorzeichenlauf &l, int Stufe, int p, double g);
+    void Schritt(const Folge &s, Vorzeichenlauf &l, int Stufe, int p, const Abgeleitet &a);
     void merken(Kandidat::Art Sorte, int Stufe, const Folge &s, int Links, int Mitte, int Rechts);
 
     void bearbeiten(const Kandidat &k);
@@ -317,7 +317,7 @@ void Punktsuche::Vorzeichen_verfolgen(const Folge &s)
             if (Stand != ~0u && Lauf[Stufe].Luecke == 0) {
                 Lauf[Stufe].Letzte = p - 1;
             }
-            Schritt(s, Lauf[Stufe], Stufe, p, Ableitung(a, Stufe));
+            Schritt(s, Lauf[Stufe], Stufe, p, a);
         }
         Stand = 0;
         Maske = 0;
@@ -351,8 +351,16 @@ void Punktsuche::Vorzeichen_verfolgen(const Folge &s)
 // between opposite signs is the point itself; a run of them is a piece
 // where the quantity vanishes: no point of that kind lies there. Where f
 // is 0 without changing its sign it has an extremum, which finds the zero.
-void Punktsuche::Schritt(const Folge &s, Vorzeichenlauf &l, int Stufe, int p, double g)
+void Punktsuche::Schritt(const Folge &s, Vorzeichenlauf &l, int Stufe, int p, const Abgeleitet &a)
 {
+    const double g = Ableitung(a, Stufe);
+    // A sample that is a zero of f with a slope, as x^3-x has on every whole
+    // degree from -1 to 1, is a crossing of its own, also in a run of them.
+    if (Stufe == 0 && g == 0 && a.Erste != 0 && std::isfinite(a.Erste)) {
+        merken(Kandidat::Genau, Stufe, s, p, p, p);
+        l = Vorzeichenlauf();
+        return;
+    }
     if (g == 0 || g != g) {
         ++l.Luecke;
         return;

@@ -5,6 +5,7 @@
 // point is expected, and nothing else is listed.
 
 #include "Kurvendiskussion.h"
+#include "Kurvensatz.h"
 #include "formeltest.h"
 
 #include <gtest/gtest.h>
@@ -242,38 +243,51 @@ TEST(Analyse, CountlessPoints)
     }
 }
 
-// Intersections as the zeros of a difference, from the differences of the
-// samples: crossings, a touch, and a curve against itself.
-TEST(Analyse, ZerosOfADifference)
+struct Schnittfall {
+    const char *Formeln;
+    Modus Winkel;
+    std::vector<std::vector<double>> Schnitte; // by pair, (1,2), (1,3), (2,3): the x where they meet
+};
+
+// Where the curves of an entry meet, found as the zeros of their differences
+// with one interpreter that compiles each formula in turn: crossings,
+// touches, none for a curve against itself or its parallel, none at a pole,
+// and y on the curves.
+TEST(Analyse, Intersections)
 {
-    struct Paar {
-        const char *f;
-        const char *g;
-        std::vector<double> Schnitte;
+    const Schnittfall Tabelle[] = {
+        { "x^2; x+2", Bogen, { { -1, 2 } } },
+        { "x^2; 2x-1", Beide, { { 1 } } },
+        { "x^2; -x^2", Beide, { { 0 } } },
+        { "x; x", Beide, { {} } },
+        { "2x+1; 2x+3", Beide, { {} } },
+        { "x^3; x", Beide, { { -1, 0, 1 } } },
+        { "1/x; x", Bogen, { { -1, 1 } } },
+        { "sin(x); cos(x)", Bogen, { { -7 * pi / 4, -3 * pi / 4, pi / 4, 5 * pi / 4 } } },
+        { "sin(x); 0.5", Grad, { { -330, -210, 30, 150 } } },
+        { "x; -x; 1", Bogen, { { 0 }, { 1 }, { -1 } } },
     };
-    const std::vector<Paar> Tabelle = {
-        { "x^2", "x+2", { -1, 2 } },
-        { "x^2", "2x-1", { 1 } },
-        { "x", "x", {} },
-        { "sin(x)", "cos(x)", { -7 * pi / 4, -3 * pi / 4, pi / 4, 5 * pi / 4 } },
-    };
-    const Bereich b = Ansichtsbereich(true);
-    for (const Paar &p : Tabelle) {
-        Mathe f;
-        Mathe g;
-        Mitschnitt still;
-        Uebersetzen(f, p.f);
-        Uebersetzen(g, p.g);
-        const Verlauf Differenz = [&](double x) {
-            f.x = x;
-            g.x = x;
-            return Anwenden('-', f.Formel_Ableiten(), g.Formel_Ableiten());
-        };
-        const Diskussion d = Nullstellen_finden(Abtasten(Differenz, b), Differenz, b);
-        ASSERT_EQ(d.Punkte.size(), p.Schnitte.size()) << p.f << "; " << p.g;
-        for (std::size_t i = 0; i < d.Punkte.size(); ++i) {
-            EXPECT_EQ(d.Punkte[i].Art, N);
-            EXPECT_NEAR(d.Punkte[i].x, p.Schnitte[i], 1e-8) << p.f << "; " << p.g;
+    for (const Schnittfall &f : Tabelle) {
+        for (const bool RAD : { true, false }) {
+            if ((RAD && f.Winkel == Grad) || (!RAD && f.Winkel == Bogen)) {
+                continue;
+            }
+            Mathe m;
+            m.setRAD(RAD);
+            Mitschnitt still;
+            const Kurvensatz Satz = Kurven_diskutieren(m, f.Formeln);
+            ASSERT_EQ(Satz.Schnitte.size(), f.Schnitte.size()) << f.Formeln;
+            for (std::size_t k = 0; k < Satz.Schnitte.size(); ++k) {
+                const Schnitt &S = Satz.Schnitte[k];
+                ASSERT_EQ(S.Punkte.Punkte.size(), f.Schnitte[k].size()) << f.Formeln << " pair " << k;
+                Formel_einsetzen(m, Satz, S.Erste);
+                for (std::size_t i = 0; i < S.Punkte.Punkte.size(); ++i) {
+                    const Kurvenpunkt &p = S.Punkte.Punkte[i];
+                    EXPECT_NEAR(p.x, f.Schnitte[k][i], 1e-8) << f.Formeln;
+                    m.x = f.Schnitte[k][i];
+                    EXPECT_NEAR(p.y, m.Formel_Berechnen(), 1e-7) << f.Formeln;
+                }
+            }
         }
     }
 }

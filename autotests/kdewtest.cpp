@@ -410,33 +410,39 @@ void KdeWTest::fehleranzeige_data()
     QTest::addColumn<QString>("Formel");
     QTest::addColumn<QString>("Bericht");
     QTest::addColumn<int>("Meldungen");
+    QTest::addColumn<bool>("Hinweis");
 
-    QTest::newRow("Vorgabe") << VOREINSTELLUNG << "" << 0;
+    // The points of a sound formula, under their headings.
+    QTest::newRow("Punkte") << "x^3-3x"
+                            << "Nullstellen\nx = -1.73\nx = 0\nx = 1.73\n\nHochpunkte\n(-1 | 2)\n\n"
+                               "Tiefpunkte\n(1 | -2)\n\nWendepunkte\n(0 | 0)"
+                            << 0 << false;
     QTest::newRow("x**2") << "x**2"
-                          << "„**“ gelesen als „*“" << 0;
+                          << "„**“ gelesen als „*“\n\nNullstellen\nx = 0" << 0 << true;
     QTest::newRow("|x|") << "|x|"
-                         << "„|“ beendet die Formel – Betrag: abs(x)" << 0;
+                         << "„|“ beendet die Formel – Betrag: abs(x)" << 0 << true;
     QTest::newRow("sin x") << "sin x"
-                           << "Befehl nicht bekannt: sinx\n„sin x“ wird „sinx“ – schreibe sin(x)" << 1;
+                           << "Befehl nicht bekannt: sinx\n„sin x“ wird „sinx“ – schreibe sin(x)" << 1 << false;
     QTest::newRow("asinx") << "asinx+1"
-                           << "Befehl nicht bekannt: asinx\n„asin x“ wird „asinx“ – schreibe asin(x)" << 1;
+                           << "Befehl nicht bekannt: asinx\n„asin x“ wird „asinx“ – schreibe asin(x)" << 1 << false;
     QTest::newRow("sincos") << "SinCos(x)"
-                            << "Befehl nicht bekannt: sincos\n„sin cos“ wird „sincos“ – schreibe sin(cos(x))" << 1;
+                            << "Befehl nicht bekannt: sincos\n„sin cos“ wird „sincos“ – schreibe sin(cos(x))" << 1
+                            << false;
     QTest::newRow("cosh") << "cosh(x)"
-                          << "Befehl nicht bekannt: cosh\nmeinten Sie „cos“?" << 1;
+                          << "Befehl nicht bekannt: cosh\nmeinten Sie „cos“?" << 1 << false;
     QTest::newRow("foo: kein Hinweis") << "foo(x)"
-                                       << "Befehl nicht bekannt: foo" << 1;
+                                       << "Befehl nicht bekannt: foo" << 1 << false;
     QTest::newRow("e^x") << "e^x"
-                         << "Befehl nicht bekannt: e\n„e^x“ schreibt man expn(x)" << 1;
+                         << "Befehl nicht bekannt: e\n„e^x“ schreibt man expn(x)" << 1 << false;
     QTest::newRow("x¹") << "x¹"
-                        << "Befehl nicht bekannt: ¹" << 1;
+                        << "Befehl nicht bekannt: ¹" << 1 << false;
     QTest::newRow("g(x)=x^2") << "g(x)=x^2"
-                              << "Befehl nicht bekannt: g\n\nBefehl nicht bekannt: =" << 2;
+                              << "Befehl nicht bekannt: g\n\nBefehl nicht bekannt: =" << 2 << false;
     QStringList Neun;
     for (const char *Name : { "a", "b", "c", "d", "f", "g", "h", "j", "k" }) {
         Neun << QStringLiteral("Befehl nicht bekannt: ") + QLatin1String(Name);
     }
-    QTest::newRow("neun Namen") << "a+b+c+d+f+g+h+j+k" << Neun.join(QStringLiteral("\n\n")) << 9;
+    QTest::newRow("neun Namen") << "a+b+c+d+f+g+h+j+k" << Neun.join(QStringLiteral("\n\n")) << 9 << false;
 }
 
 void KdeWTest::fehleranzeige()
@@ -444,6 +450,7 @@ void KdeWTest::fehleranzeige()
     QFETCH(QString, Formel);
     QFETCH(QString, Bericht);
     QFETCH(int, Meldungen);
+    QFETCH(bool, Hinweis);
 
     const QRect Infoflaeche = Info(w)->geometry();
     Eingabe(w)->setText(Formel);
@@ -458,10 +465,10 @@ void KdeWTest::fehleranzeige()
     const QImage Bild = Gemalt(w);
     QCOMPARE(Pixel_in_Farbe(Bild.copy(Eingabe(w)->geometry()), Fehlerfarbe) > 0, fehlerhaft);
     QCOMPARE(Pixel_in_Farbe(Bild.copy(Infoflaeche), Fehlerfarbe) > 0, fehlerhaft);
-    QCOMPARE(Pixel_in_Farbe(Bild.copy(Infoflaeche), Hinweisfarbe) > 0, !fehlerhaft && !Bericht.isEmpty());
+    QCOMPARE(Pixel_in_Farbe(Bild.copy(Infoflaeche), Hinweisfarbe) > 0, Hinweis);
 
-    // A sound formula takes both away; the info area is the bare background.
-    Eingabe(w)->setText(QStringLiteral("x"));
+    // A sound formula takes both away; the info area shows its points alone.
+    Eingabe(w)->setText(QStringLiteral("5"));
     w->Zeichnen();
     QCOMPARE(Info(w)->Inhaltszeilen(), QString());
     const QImage Danach = Gemalt(w);
@@ -592,7 +599,7 @@ void KdeWTest::nach_jedem_Malen_data()
     QTest::addColumn<QString>("Bericht");
     for (bool alsBild : { false, true }) {
         // clang-format off
-        QTest::addRow("foo(x), dann x, %d", alsBild) << "foo(x)" << "x" << alsBild << "";
+        QTest::addRow("foo(x), dann x, %d", alsBild) << "foo(x)" << "x" << alsBild << "Nullstellen\nx = 0";
         QTest::addRow("x, dann foo(x), %d", alsBild) << "x" << "foo(x)" << alsBild << "Befehl nicht bekannt: foo";
         // clang-format on
     }
@@ -614,11 +621,11 @@ void KdeWTest::nach_jedem_Malen()
     Ausgabefang Fang;
     alsBild ? void(w->Bild()) : w->repaint();
     QTRY_COMPARE(Info(w)->Inhaltszeilen(), Bericht);
-    QCOMPARE(
-        Info(w)->Zeigerzeilen(), Bericht.isEmpty() ? QStringLiteral("x = 1\ny = 1") : QStringLiteral("x = 1\ny = —"));
-    QCOMPARE(Eingabe(w)->palette().color(QPalette::Text) == QColor(Fehlerfarbe), !Bericht.isEmpty());
+    const bool fehlerhaft = Bericht.startsWith(QStringLiteral("Befehl"));
+    QCOMPARE(Info(w)->Zeigerzeilen(), fehlerhaft ? QStringLiteral("x = 1\ny = —") : QStringLiteral("x = 1\ny = 1"));
+    QCOMPARE(Eingabe(w)->palette().color(QPalette::Text) == QColor(Fehlerfarbe), fehlerhaft);
     QTest::qWait(50);
-    QCOMPARE(Fang.Anzahl("\nBefehl nicht bekannt: "), Bericht.isEmpty() ? 0 : 1);
+    QCOMPARE(Fang.Anzahl("\nBefehl nicht bekannt: "), fehlerhaft ? 1 : 0);
 }
 
 // However fast the pointer leaves the plot for a control, its lines go.

@@ -13,6 +13,9 @@ void Formelverlauf::merken(const QString &Formel)
     if (!Formel.isEmpty() && (Formeln.isEmpty() || Formeln.last() != Formel)) {
         Formeln << Formel;
     }
+    if (Formeln.size() > MAX_FORMELN) {
+        Formeln.removeFirst();
+    }
     Stelle = Formeln.size();
 }
 

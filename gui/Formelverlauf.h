@@ -16,8 +16,10 @@ class Formelverlauf
 {
 public:
     // A formula drawn. The same one twice in a row is kept once, the empty
-    // one not at all.
+    // one not at all, and of the oldest only as many as MAX_FORMELN allows:
+    // a long session must not grow without end.
     void merken(const QString &Formel);
+    static const int MAX_FORMELN = 200;
     // The formula before the one shown, Aktuell being the entry's text;
     // nothing before the oldest.
     std::optional<QString> zurueck(const QString &Aktuell);

@@ -3,32 +3,32 @@
 
 #include "Infofeld.h"
 
-#include "KdeKurvano.h"
-
 #include <QColor>
 #include <QFontMetrics>
-#include <QList>
 #include <QPainter>
 #include <QTextLayout>
 #include <QTextOption>
 
+#include <algorithm>
+
 namespace {
-// The two pointer lines stand at the top; the faults below them keep their
-// place whether the pointer is over the plot or not.
-const int ZEIGERHOEHE = 44;
 const int RAND = 2;
+// A curve's mark: a square in its colour before the line.
+const int MARKE = 8;
+const int MARKENABSTAND = 11;
 
-using Zeilen = QList<QPair<QString, QRgb>>;
-
-void anhaengen(Zeilen &Ziel, const QStringList &Text, QRgb Farbe, bool Abstand)
+int Markenbreite(const QRgb (&Marken)[2])
 {
-    if (!Ziel.isEmpty() && Abstand) {
-        Ziel << qMakePair(QString(), Farbe);
-    }
-    for (const QString &Zeile : Text) {
-        Ziel << qMakePair(Zeile, Farbe);
-    }
+    return int(std::count_if(std::begin(Marken), std::end(Marken), [](QRgb m) {
+        return m != 0;
+    })) * MARKENABSTAND;
 }
+}
+
+bool Infofeld::Zeile::operator==(const Zeile &Andere) const
+{
+    return Text == Andere.Text && Farbe == Andere.Farbe
+        && std::equal(std::begin(Marken), std::end(Marken), std::begin(Andere.Marken));
 }
 
 Infofeld::Infofeld(QWidget *Eltern)
@@ -37,14 +37,25 @@ Infofeld::Infofeld(QWidget *Eltern)
     // Filled with the window's background: the graph beneath is never
     // painted for it.
     setAutoFillBackground(true);
-    setAccessibleName(QStringLiteral("Wert, Fehler und Hinweise"));
+    setAccessibleName(QStringLiteral("Wert, Fehler, Hinweise und Punkte"));
     vorlesbar_machen();
 }
 
-void Infofeld::Zeiger_setzen(const QString &Zeilen)
+void Infofeld::Zeigerplatz_setzen(int Zeilen)
 {
-    if (Zeilen != Zeiger) {
-        Zeiger = Zeilen;
+    if (Zeilen != Zeigerplatz) {
+        Zeigerplatz = Zeilen;
+        update();
+    }
+}
+
+void Infofeld::Zeiger_setzen(const QList<Infoabsatz> &Zeilen)
+{
+    QString Text;
+    const QList<Zeile> Gesetzt = gesetzt(Zeilen, Zeilen.size(), Text);
+    if (Gesetzt != Zeigerumbruch) {
+        Zeiger = Text;
+        Zeigerumbruch = Gesetzt;
         vorlesbar_machen();
         update();
     }
@@ -52,40 +63,59 @@ void Infofeld::Zeiger_setzen(const QString &Zeilen)
 
 void Infofeld::Inhalt_setzen(const QList<Infoabsatz> &Absaetze)
 {
-    QList<QStringList> Umbrochen;
-    for (const Infoabsatz &Absatz : Absaetze) {
-        Umbrochen << umbrochen(Absatz.Text);
-    }
     // The most paragraphs that fit together with the line of those left out.
     for (int Gezeigt = Absaetze.size(); Gezeigt >= 0; --Gezeigt) {
-        QString Text;
-        Zeilen Gemalt;
-        for (int i = 0; i < Gezeigt; ++i) {
-            const Infoabsatz &Absatz = Absaetze[i];
-            Text += (i == 0 ? QString() : (Absatz.Abstand ? QStringLiteral("\n\n") : QStringLiteral("\n")))
-                + Absatz.Text;
-            anhaengen(Gemalt, Umbrochen[i], Absatz.Farbe, Absatz.Abstand);
-        }
+        QList<Infoabsatz> Auswahl = Absaetze.mid(0, Gezeigt);
         if (Gezeigt < Absaetze.size()) {
-            const QString Rest = QStringLiteral("… und %1 weitere").arg(Absaetze.size() - Gezeigt);
-            Text += (Gezeigt == 0 ? QString() : QStringLiteral("\n\n")) + Rest;
-            anhaengen(Gemalt, umbrochen(Rest), qRgb(0, 0, 0), true);
+            Auswahl << Infoabsatz { QStringLiteral("… und %1 weitere").arg(Absaetze.size() - Gezeigt), qRgb(0, 0, 0) };
         }
-        if (Gemalt.size() <= Zeilenplatz() || Gezeigt == 0) {
-            zeigen(Text, Gemalt);
+        QString Text;
+        const QList<Zeile> Gesetzt = gesetzt(Auswahl, Auswahl.size(), Text);
+        if (Gesetzt.size() <= Zeilenplatz() || Gezeigt == 0) {
+            if (Gesetzt != Umbruch) {
+                Inhalt = Text;
+                Umbruch = Gesetzt;
+                vorlesbar_machen();
+                update();
+            }
             return;
         }
     }
 }
 
-void Infofeld::zeigen(const QString &Text, const Zeilen &Gemalt)
+// The first Anzahl paragraphs in lines no wider than the area, and in Text
+// as they read.
+QList<Infofeld::Zeile> Infofeld::gesetzt(const QList<Infoabsatz> &Absaetze, int Anzahl, QString &Text) const
 {
-    if (Gemalt != Umbruch) {
-        Inhalt = Text;
-        Umbruch = Gemalt;
-        vorlesbar_machen();
-        update();
+    QList<Zeile> Zeilen;
+    for (int i = 0; i < Anzahl; ++i) {
+        const Infoabsatz &Absatz = Absaetze[i];
+        if (i > 0) {
+            Text += Absatz.Abstand ? QStringLiteral("\n\n") : QStringLiteral("\n");
+            if (Absatz.Abstand) {
+                Zeilen << Zeile { QString(), Absatz.Farbe, {} };
+            }
+        }
+        Text += Absatz.Text;
+        // The marks stand before the last line, a point's below its heading.
+        const int Schnitt = Absatz.Text.lastIndexOf(QLatin1Char('\n'));
+        if (Schnitt >= 0) {
+            for (const QString &Teil : umbrochen(Absatz.Text.left(Schnitt), width() - 2 * RAND)) {
+                Zeilen << Zeile { Teil, Absatz.Farbe, {} };
+            }
+        }
+        bool Erste = true;
+        for (const QString &Teil :
+            umbrochen(Absatz.Text.mid(Schnitt + 1), width() - 2 * RAND - Markenbreite(Absatz.Marken))) {
+            Zeile Neu { Teil, Absatz.Farbe, {} };
+            if (Erste) {
+                std::copy(std::begin(Absatz.Marken), std::end(Absatz.Marken), std::begin(Neu.Marken));
+            }
+            Zeilen << Neu;
+            Erste = false;
+        }
     }
+    return Zeilen;
 }
 
 // What the area shows, or while it shows nothing, what it is for.
@@ -94,14 +124,14 @@ void Infofeld::vorlesbar_machen()
     QStringList Teile { Zeiger, Inhalt };
     Teile.removeAll(QString());
     setAccessibleDescription(Teile.isEmpty()
-            ? QStringLiteral("Zeigt den Wert unter dem Mauszeiger, die Fehler der gezeichneten Formel und wo sie "
-                             "anders gelesen wurde, als sie dasteht.")
+            ? QStringLiteral("Zeigt den Wert unter dem Mauszeiger, die Fehler der gezeichneten Formeln, wo sie "
+                             "anders gelesen wurden, als sie dastehen, und die Punkte ihrer Kurven.")
             : Teile.join(QStringLiteral("\n\n")));
 }
 
-// The text in lines no wider than the area: broken at blanks, or anywhere in
-// a word longer than a line; each "\n" ends a line.
-QStringList Infofeld::umbrochen(const QString &Text) const
+// The text in lines no wider than Breite: broken at blanks, or anywhere in a
+// word longer than a line; each "\n" ends a line.
+QStringList Infofeld::umbrochen(const QString &Text, int Breite) const
 {
     QTextOption Umbruch;
     Umbruch.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -111,7 +141,7 @@ QStringList Infofeld::umbrochen(const QString &Text) const
         Satz.setTextOption(Umbruch);
         Satz.beginLayout();
         for (QTextLine Zeile = Satz.createLine(); Zeile.isValid(); Zeile = Satz.createLine()) {
-            Zeile.setLineWidth(width() - 2 * RAND);
+            Zeile.setLineWidth(Breite);
             Zeilen << Absatz.mid(Zeile.textStart(), Zeile.textLength());
         }
         Satz.endLayout();
@@ -122,22 +152,32 @@ QStringList Infofeld::umbrochen(const QString &Text) const
 // How many lines the paragraphs have below the pointer's.
 int Infofeld::Zeilenplatz() const
 {
-    return (height() - ZEIGERHOEHE) / QFontMetrics(font()).lineSpacing();
+    return height() / QFontMetrics(font()).lineSpacing() - Zeigerplatz - 1;
 }
 
 void Infofeld::paintEvent(QPaintEvent *)
 {
-    if (Zeiger.isEmpty() && Inhalt.isEmpty()) {
+    if (Zeigerumbruch.isEmpty() && Umbruch.isEmpty()) {
         return;
     }
     QPainter Maler(this);
-    Maler.setPen(QColor(Qt::black));
-    Maler.drawText(rect().adjusted(RAND, 0, -RAND, 0), Qt::AlignLeft | Qt::AlignTop, Zeiger);
     const QFontMetrics Masse(font());
-    int Grundlinie = ZEIGERHOEHE + Masse.ascent();
-    for (const auto &[Zeile, Farbe] : Umbruch) {
-        Maler.setPen(QColor(Farbe));
-        Maler.drawText(RAND, Grundlinie, Zeile);
-        Grundlinie += Masse.lineSpacing();
-    }
+    const auto malen = [&](const QList<Zeile> &Zeilen, int Grundlinie) {
+        for (const Zeile &Z : Zeilen) {
+            int Links = RAND;
+            for (const QRgb Marke : Z.Marken) {
+                if (Marke != 0) {
+                    Maler.setPen(QColor(Qt::black));
+                    Maler.setBrush(QColor(Marke));
+                    Maler.drawRect(Links, Grundlinie - MARKE, MARKE - 1, MARKE - 1);
+                    Links += MARKENABSTAND;
+                }
+            }
+            Maler.setPen(QColor(Z.Farbe));
+            Maler.drawText(Links, Grundlinie, Z.Text);
+            Grundlinie += Masse.lineSpacing();
+        }
+    };
+    malen(Zeigerumbruch, Masse.ascent());
+    malen(Umbruch, (Zeigerplatz + 1) * Masse.lineSpacing() + Masse.ascent());
 }

@@ -5,25 +5,27 @@
 #define INFOFELD_H
 
 #include <QList>
-#include <QPair>
 #include <QRgb>
 #include <QString>
 #include <QWidget>
 
 // A paragraph of the info area: its text, whose "\n" end lines, in one
-// colour, after a blank line unless it follows on from the one before.
+// colour, after a blank line unless it follows on from the one before. The
+// curves it tells of, by their colours, are marked before its last line;
+// 0 marks none.
 struct Infoabsatz {
     QString Text;
     QRgb Farbe;
     bool Abstand = true;
+    QRgb Marken[2] = {};
 };
 
 // The free space right of the plot, below the radio buttons: the value under
-// the pointer and what the compile of the drawn formula found: its faults,
-// and where it was read by a rule rather than as written. It paints
-// itself, so a change repaints it alone and never the graph; with nothing to
-// show it is the window's plain background. A screen reader gets what it
-// shows as its description.
+// the pointer, and below it what the compiles and the discussion of the
+// drawn formulas found: faults, readings by a rule, and the curves' points.
+// It paints itself, so a change repaints it alone and never the graph; with
+// nothing to show it is the window's plain background. A screen reader gets
+// what it shows as its description.
 class Infofeld : public QWidget
 {
     Q_OBJECT
@@ -31,17 +33,20 @@ class Infofeld : public QWidget
 public:
     explicit Infofeld(QWidget *Eltern);
 
-    // Lines separated by "\n"; the empty text shows nothing.
-    void Zeiger_setzen(const QString &Zeilen);
+    // The lines at the top, which keep Zeilen lines free for the pointer
+    // whatever they show; each "\n" of a paragraph's text ends a line.
+    void Zeigerplatz_setzen(int Zeilen);
+    void Zeiger_setzen(const QList<Infoabsatz> &Zeilen);
     // The area shows as many paragraphs as fit below the pointer's lines,
     // then how many it leaves out. Set after the area's size and font, which
     // the fitting reads.
     void Inhalt_setzen(const QList<Infoabsatz> &Absaetze);
+    // The pointer's lines and the paragraphs as shown: each paragraph after
+    // a line break or a blank line.
     const QString &Zeigerzeilen() const
     {
         return Zeiger;
     }
-    // The paragraphs as shown, each after a line break or a blank line.
     const QString &Inhaltszeilen() const
     {
         return Inhalt;
@@ -51,14 +56,23 @@ protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
-    QStringList umbrochen(const QString &Text) const;
+    struct Zeile {
+        QString Text;
+        QRgb Farbe;
+        QRgb Marken[2];
+        bool operator==(const Zeile &Andere) const;
+    };
+
+    QList<Zeile> gesetzt(const QList<Infoabsatz> &Absaetze, int Anzahl, QString &Text) const;
+    QStringList umbrochen(const QString &Text, int Breite) const;
     int Zeilenplatz() const;
-    void zeigen(const QString &Text, const QList<QPair<QString, QRgb>> &Zeilen);
     void vorlesbar_machen();
 
     QString Zeiger;
     QString Inhalt;
-    QList<QPair<QString, QRgb>> Umbruch; // Inhalt in the lines painted, with their colours
+    QList<Zeile> Zeigerumbruch; // the pointer's lines as painted
+    QList<Zeile> Umbruch; // the paragraphs' lines as painted
+    int Zeigerplatz = 2;
 };
 
 #endif

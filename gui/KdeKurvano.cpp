@@ -3,9 +3,8 @@
 
 #include "KdeKurvano.h"
 
-#include "Erklaerungen.h"
-#include "Fehlerbericht.h"
 #include "Infofeld.h"
+#include "Ring.h"
 
 #include <KAcceleratorManager>
 #include <QAction>
@@ -93,6 +92,7 @@ KdeW::KdeW()
         Knopf->setFocusPolicy(Qt::TabFocus);
     }
 
+    Marke = new Ring(this);
     Info = new Infofeld(this);
     Info->setGeometry(735, 160, 114, 539); // inside the background's outline
     Info->setFont(Steuerschrift());
@@ -196,6 +196,7 @@ Formelliste KdeW::Formeln_lesen()
         Eingabe[i] = Zeichen < 256 ? char(Zeichen) : '?';
     }
     Eingabe[Laenge] = '\0';
+    abgeschnitten = Text.size() > Laenge;
     return Formeln_trennen(std::string_view(Eingabe, Laenge));
 }
 
@@ -231,83 +232,17 @@ void KdeW::Anzeige_nachfuehren()
     Kurve->setAccessibleDescription(Kurvenbeschreibung());
 }
 
-void KdeW::Befund_anzeigen()
-{
-    const bool fehlerhaft = Formelinterpreter.Fehleranzahl() > 0;
-    // An empty palette inherits every colour from the window. Set only on
-    // a change: a new palette repaints the whole entry.
-    QPalette Farben;
-    if (fehlerhaft) {
-        Farben.setColor(QPalette::Text, QColor(Fehlerfarbe));
-    }
-    if (LEdit1->palette().color(QPalette::Text) != Farben.color(QPalette::Text)) {
-        LEdit1->setPalette(Farben);
-    }
-    QList<Infoabsatz> Absaetze;
-    for (const QString &Meldung : Fehlerbericht(Formelinterpreter)) {
-        Absaetze << Infoabsatz { Meldung, Fehlerfarbe };
-    }
-    for (const QString &Hinweis : Hinweise()) {
-        Absaetze << Infoabsatz { Hinweis, Hinweisfarbe };
-    }
-    Info->Inhalt_setzen(Absaetze);
-}
-
-QStringList KdeW::Hinweise() const
-{
-    QStringList Texte;
-    if (Formelinterpreter.Fehleranzahl() == 0) {
-        for (const std::string &Text : Lesarten_erklaeren(Formelinterpreter)) {
-            Texte << QString::fromStdString(Text);
-        }
-    }
-    // Formel holds 255 characters and the terminating zero.
-    if (LEdit1->text().size() >= int(sizeof Formelinterpreter.Formel)) {
-        Texte << QString::fromUtf8(ABGESCHNITTEN);
-    }
-    return Texte;
-}
-
 void KdeW::mouseMoveEvent(QMouseEvent *event)
 {
+    // The mouse takes over from the keyboard's cursor.
+    Cursorspalte = -1;
     Zeigerstelle = event->pos();
     Zeiger_anzeigen();
-}
-
-// x under the pointer on the view's own scale, and the drawn formula's value
-// there: one evaluation, none for a formula that would only be refused. A
-// pointer resting on the plot shows the new formula's value after a paint,
-// or the new view's x.
-void KdeW::Zeiger_anzeigen()
-{
-    const bool Bogenmass = Formelinterpreter.statusRAD();
-    const QPoint Stelle = Zeigerstelle;
-    if (!Kurvenfeld(Bogenmass).contains(Stelle)) {
-        Info->Zeiger_setzen(QString());
-        return;
-    }
-    const double x = Bogenmass ? (Stelle.x() - 350) / 50.0 : Stelle.x() - 370;
-    QString Wert = QStringLiteral("—");
-    if (Formelinterpreter.Fehleranzahl() == 0) {
-        Formelinterpreter.x = x;
-        const double y = Formelinterpreter.Formel_Berechnen();
-        if (std::isfinite(y)) {
-            // + 0.0 turns -0 into 0.
-            Wert = QString::number(y + 0.0, 'g', 3);
-        }
-    }
-    Info->Zeiger_setzen(QStringLiteral("x = %1\ny = %2").arg(QString::number(x, 'g', 3), Wert));
 }
 
 void KdeW::leaveEvent(QEvent *)
 {
     Zeiger_weg();
-}
-
-void KdeW::Zeiger_weg()
-{
-    Zeigerstelle = QPoint(-1, -1);
-    Info->Zeiger_setzen(QString());
 }
 
 bool KdeW::eventFilter(QObject *Objekt, QEvent *Ereignis)
@@ -321,6 +256,12 @@ bool KdeW::eventFilter(QObject *Objekt, QEvent *Ereignis)
     if (Objekt == LEdit1 && Ereignis->type() == QEvent::KeyPress
         && Verlauf_blaettern(static_cast<QKeyEvent *>(Ereignis))) {
         return true;
+    }
+    if (Objekt == Kurve && Ereignis->type() == QEvent::KeyPress && Kurventaste(static_cast<QKeyEvent *>(Ereignis))) {
+        return true;
+    }
+    if (Objekt == Kurve && Ereignis->type() == QEvent::FocusOut && Cursorspalte >= 0) {
+        Zeiger_weg();
     }
     return QMainWindow::eventFilter(Objekt, Ereignis);
 }

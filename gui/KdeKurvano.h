@@ -11,11 +11,16 @@
 #include <QRect>
 #include <QRgb>
 
+#include <vector>
+
 #include "Formel_I.h"
 #include "Formelliste.h"
 #include "Formelverlauf.h"
+#include "Kurvensatz.h"
 
 class Infofeld;
+class Ring;
+struct Infoabsatz;
 class QAction;
 class QButtonGroup;
 class QGroupBox;
@@ -45,6 +50,17 @@ const QRgb Hinweisfarbe = qRgb(150, 85, 0);
 const QRgb Kurvenfarben[] = { qRgb(255, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 255), qRgb(255, 160, 0),
     qRgb(128, 255, 128), qRgb(255, 255, 255) };
 
+// The mark of a point on the plot: a colour the picture has nowhere else.
+const QRgb Ringfarbe = qRgb(255, 0, 0);
+
+// A point that the info area lists: of curve Kurve (from 0), or where it
+// meets curve Zweite.
+struct Listenpunkt {
+    Kurvenpunkt Punkt;
+    int Kurve;
+    int Zweite = -1;
+};
+
 // Shared by the window's handlers; all of them run on the GUI thread.
 extern Mathe Formelinterpreter;
 extern QPainter p;
@@ -72,9 +88,12 @@ public:
     // the entry's formula and the view now chosen.
     QImage Bild();
 
-    // After a paint: where the drawn formula was read otherwise than it most
-    // likely means, one German note each.
-    QStringList Hinweise() const;
+    // After a paint, what the compiles and the discussion of the drawn
+    // formulas found, whether any of them has faults, and where one was read
+    // otherwise than it most likely means, one German note each.
+    const Kurvensatz &Kurvenbefund();
+    bool fehlerhaft();
+    QStringList Hinweise();
 
 public Q_SLOTS:
     void Zeichnen();
@@ -85,7 +104,7 @@ public Q_SLOTS:
     void Bild_kopieren();
 
 protected:
-    void paintEvent(QPaintEvent *) override;
+    void paintEvent(QPaintEvent *Ereignis) override;
     void resizeEvent(QResizeEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *) override;
@@ -98,21 +117,29 @@ private:
     void Bild_erneuern();
     void Anzeige_nachfuehren();
     void Befund_anzeigen();
+    QList<Infoabsatz> Punkteliste() const;
+    QString Punkttext(const Listenpunkt &p, int Stellen) const;
     void Zeiger_anzeigen();
+    QList<Infoabsatz> Zeigerzeilen(double x);
+    bool Punkt_beringen(QPoint Stelle);
+    void Markieren(QPoint Mitte, bool Kreuz);
     void Zeiger_weg();
+    bool Kurventaste(const QKeyEvent *Taste);
     void Bild_malen();
+    void Ausschnitt_malen(const QRect &Ausschnitt);
+    void Bild_zeichnen(const Formelliste &Liste, int Von, int Bis);
     QAction *Tastenaktion(const QString &Text, QKeySequence::StandardKey Taste);
     void Bildaktionen_anlegen();
     bool Kopiertaste_abgeben(QEvent *Ereignis);
     bool Verlauf_blaettern(const QKeyEvent *Taste);
     void Zugang_einrichten();
-    QString Kurvenbeschreibung() const;
+    QString Kurvenbeschreibung();
 
     static QRect Kurvenfeld(bool Bogenmass);
     static void Rechteck(int x, int y, int Breite, int Hoehe);
     static void Rahmen(int Links, int Breite);
     static void Bogenmass_Gitter();
-    static void Bogenmass_Kurve(int Nr);
+    static void Bogenmass_Kurve(int Nr, int Von, int Bis);
     static void Gradmass_Gitter();
     static void Gradmass_Kurve(int Nr);
 
@@ -130,7 +157,15 @@ private:
     QTimer *Nachfuehrung; // Anzeige_nachfuehren once a paint is done
     Formelverlauf Verlauf;
     QPoint Zeigerstelle { -1, -1 }; // none while the pointer is outside
-    char Eingabe[sizeof Formelinterpreter.Formel] = {}; // the entry's text as the interpreter reads text
+    char Eingabe[sizeof Formelinterpreter.Formel] = {}; // the text last drawn, as the interpreter reads text
+    bool abgeschnitten = false; // the entry held more than Eingabe took
+    Kurvensatz Satz; // what the compiles and the discussion of Eingabe found
+    bool Satz_alt = true; // Eingabe was drawn since
+    Ring *Marke; // on a listed point, or at the keyboard's cursor
+    QRect Ausschnitt; // where the mark was and is: the window paints it alone
+    std::vector<Listenpunkt> Punkte; // all the points that Satz lists, by x
+    int Beringt = -1; // the point of Punkte under the mark, or none
+    int Cursorspalte = -1; // the keyboard's column on the plot, or none
 };
 
 #endif

@@ -5,6 +5,7 @@
 // formulas in the entry, in the radian or the degree view.
 
 #include "KdeKurvano.h"
+#include "Stumm.h"
 #include "Vektorzustand.h"
 
 #include <QBrush>
@@ -12,6 +13,7 @@
 #include <QFont>
 #include <QImage>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
@@ -190,8 +192,16 @@ bool Segment_bis(int i)
 }
 }
 
-void KdeW::paintEvent(QPaintEvent *)
+void KdeW::paintEvent(QPaintEvent *Ereignis)
 {
+    // Where the mark on the plot came or went, and nothing else, the corner
+    // is painted again alone: the curves are not drawn anew for it.
+    if (Ausschnitt.contains(Ereignis->rect())) {
+        Ausschnitt_malen(Ereignis->rect());
+        Ausschnitt = QRect();
+        return;
+    }
+    Ausschnitt = QRect();
     // Every colour is opaque, so the painter's own composition is the plain
     // copy, and only with it does it draw lines on its fast path.
     p.begin(this);
@@ -202,6 +212,21 @@ void KdeW::paintEvent(QPaintEvent *)
         Hintergrund_neu = false;
     }
     Bild_malen();
+    p.end();
+}
+
+// A corner of the picture as the last paint drew it, for the formulas it
+// drew: their samples in the corner's columns alone. The paint has written
+// on standard output what its compiles and evaluations say.
+void KdeW::Ausschnitt_malen(const QRect &Ecke)
+{
+    Stumm still;
+    const Formelliste Liste = Formeln_trennen(Eingabe);
+    Formel_setzen(Liste.Formeln[0]);
+    Formelinterpreter.Formel_compillieren();
+    p.begin(this);
+    // A dot reaches two columns right of its corner.
+    Bild_zeichnen(Liste, Ecke.left() - 2, Ecke.right());
     p.end();
 }
 
@@ -234,9 +259,18 @@ void KdeW::Bild_malen()
     Formelinterpreter.Formel_compillieren();
     // What tells of the compile follows once the paint is done: a palette
     // or a text set during it would paint the controls in the middle of it.
+    Satz_alt = true;
     if (!Nachfuehrung->isActive()) {
         Nachfuehrung->start();
     }
+    Bild_zeichnen(Liste, 0, BILD_BREITE);
+}
+
+// Background, frame, grid, labels and the curves, with the first formula
+// compiled; of the radian view's dots only those with corners in the
+// columns Von to Bis.
+void KdeW::Bild_zeichnen(const Formelliste &Liste, int Von, int Bis)
+{
     const bool Bogenmass = Formelinterpreter.statusRAD();
     // The frame covers its whole rectangle next; filled here as well, its
     // 400,000 pixels would be written twice.
@@ -259,7 +293,7 @@ void KdeW::Bild_malen()
             Formelinterpreter.Formel_compillieren();
         }
         if (Bogenmass) {
-            Bogenmass_Kurve(Nr);
+            Bogenmass_Kurve(Nr, Von, Bis);
         } else {
             Gradmass_Kurve(Nr);
         }
@@ -321,18 +355,21 @@ void KdeW::Bogenmass_Gitter()
 }
 
 // One dot for every step of 0.001 from -6.4; x is a running sum, so 6.4
-// itself is never reached. The dots are collected and drawn at the end, in
-// the colour of curve Nr.
-void KdeW::Bogenmass_Kurve(int Nr)
+// itself is never reached. The dots with corners in the columns Von to Bis
+// are collected and drawn at the end, in the colour of curve Nr.
+void KdeW::Bogenmass_Kurve(int Nr, int Von, int Bis)
 {
     Kurvenpunkte.leeren();
     Vektorregister_aufraeumen();
     for (double x = -6.4; x <= 6.4; x += 0.001) {
+        const int xpos = int(x * 50.0) + 320;
+        if (xpos + 30 < Von || xpos + 30 > Bis) {
+            continue;
+        }
         Formelinterpreter.x = x;
         // Computed as a double and tested before it becomes an int: NaN,
         // infinities and values beyond int all fail the test.
         const double ypos = 380 - std::trunc(Formelinterpreter.Formel_Berechnen() * 50.0);
-        const int xpos = int(x * 50.0) + 320;
         if (ypos > 80 && ypos < 680) {
             Kurvenpunkte.setzen(QPoint(xpos + 30, int(ypos)));
         }

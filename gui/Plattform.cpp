@@ -17,11 +17,12 @@ bool gesetzt(const char *Variable)
     return !qEnvironmentVariableIsEmpty(Variable);
 }
 
-// --bild, and what QCommandLineParser and KAboutData answer without a window.
+// --bild, --analyse, and what QCommandLineParser and KAboutData answer without
+// a window.
 bool ohne_Anzeige_verlangt(int argc, char **argv)
 {
-    const QList<QByteArray> Optionen { "--bild", "-h", "--help", "--help-all", "-v", "--version", "--author",
-        "--license" };
+    const QList<QByteArray> Optionen { "--bild", "--analyse", "-h", "--help", "--help-all", "-v", "--version",
+        "--author", "--license" };
     for (int i = 1; i < argc; ++i) {
         const QByteArray Argument(argv[i]);
         if (Argument == "--") {

@@ -5,6 +5,7 @@
 // controls and of the plot, in German like the window. The info area names
 // itself.
 
+#include "Infofeld.h"
 #include "KdeKurvano.h"
 
 #include <QGroupBox>
@@ -38,19 +39,34 @@ void KdeW::Zugang_einrichten()
     Kurve = new QWidget(this);
     Kurve->setGeometry(Kurvenfeld(false));
     Kurve->setAttribute(Qt::WA_TransparentForMouseEvents);
-    benennen(Kurve, QStringLiteral("Kurve"), Kurvenbeschreibung());
+    // Tab reaches the plot after the controls: there the arrow keys move a
+    // cursor over it and step through the listed points.
+    Kurve->setFocusPolicy(Qt::TabFocus);
+    Kurve->installEventFilter(this);
+    benennen(Kurve, QStringLiteral("Kurve"),
+        QStringLiteral("Kurve der Formel. Pfeil links und rechts bewegen eine Marke über die Kurve, mit Umschalt "
+                       "springen sie von Punkt zu Punkt."));
 }
 
-// The formula last compiled and the view.
-QString KdeW::Kurvenbeschreibung() const
+// The formulas last drawn, the view, and the points the info area lists.
+QString KdeW::Kurvenbeschreibung()
 {
     const bool Bogenmass = Formelinterpreter.statusRAD();
-    QString Text = QStringLiteral("Kurve von „%1“ im %2, x von %3")
-                       .arg(QString::fromLatin1(Formelinterpreter.Formel),
+    QStringList Formeln;
+    for (const Formelbefund &Formel : Kurvenbefund().Formeln) {
+        Formeln << QStringLiteral("„%1“").arg(QString::fromLatin1(Formel.Formel.data(), int(Formel.Formel.size())));
+    }
+    QString Text = QStringLiteral("%1 von %2 im %3, x von %4")
+                       .arg(Formeln.size() > 1 ? QStringLiteral("Kurven") : QStringLiteral("Kurve"),
+                           Formeln.join(QStringLiteral(", ")),
                            Bogenmass ? QStringLiteral("Bogenmaß") : QStringLiteral("Gradmaß"),
                            Bogenmass ? QStringLiteral("−6,4 bis 6,4") : QStringLiteral("−360 bis 360"));
-    if (Formelinterpreter.Fehleranzahl() > 0) {
-        Text += QStringLiteral("; die Formel hat Fehler, gezeichnet ist die Linie der 0");
+    if (fehlerhaft()) {
+        Text += QStringLiteral("; eine Formel mit Fehlern ist als Linie der 0 gezeichnet");
     }
-    return Text + QLatin1Char('.');
+    QStringList Liste;
+    for (const Infoabsatz &Absatz : Punkteliste()) {
+        Liste << Absatz.Text;
+    }
+    return Text + QLatin1Char('.') + (Liste.isEmpty() ? QString() : QLatin1Char('\n') + Liste.join(QLatin1Char('\n')));
 }

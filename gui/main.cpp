@@ -14,9 +14,12 @@
 #include <QImage>
 #include <QStringList>
 
+#include <charconv>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <string>
 
 #include <fcntl.h>
 
@@ -38,29 +41,76 @@ void melden(const QString &Text)
     std::fprintf(stderr, "kurvano: %s\n", qPrintable(Text));
 }
 
-// Where the formula was read otherwise than it most likely means: the
-// picture is what the rules say, so the status does not change.
-void Hinweise_melden(const KdeW &Fenster)
+// Where a formula was read otherwise than it most likely means: the picture
+// and the points are what the rules say, so the status does not change.
+void Hinweise_melden(KdeW &Fenster)
 {
     for (const QString &Hinweis : Fenster.Hinweise()) {
         std::fprintf(stderr, "Hinweis: %s\n", qPrintable(Hinweis));
     }
 }
 
-// 0 when the picture is written, 1 when it is not, 2 when it is written but
-// the formula has faults and so draws as the line of 0.
-int Bild_ausgeben(KdeW &Fenster, const QString &Datei)
+// The shortest text that reads back as the same double.
+std::string Zahltext(double Wert)
 {
-    const QString Fehler = Bild_schreiben(Fenster.Bild(), Datei);
-    if (!Fehler.isEmpty()) {
-        melden(Fehler);
+    char Text[32];
+    return std::string(Text, std::to_chars(Text, Text + sizeof Text, Wert).ptr);
+}
+
+// One line a point, tab-separated: the curve, the kind, x and y (none for a
+// pole); after the last point of a kind that has more, a line that says so.
+void Punkte_ausgeben(const std::string &Kurve, const Diskussion &d, const char *Schnitt = nullptr)
+{
+    int Gezaehlt[AnzahlPunktarten] = {};
+    for (const Kurvenpunkt &p : d.Punkte) {
+        const char *Art = Schnitt ? Schnitt : Punktname(p.Art);
+        const int Nr = static_cast<int>(p.Art);
+        std::cout << Kurve << '\t' << Art << '\t' << Zahltext(p.x) << '\t'
+                  << (std::isnan(p.y) ? std::string() : Zahltext(p.y)) << '\n';
+        if (++Gezaehlt[Nr] == MAX_PUNKTE_JE_ART && d.Weitere[Nr]) {
+            std::cout << Kurve << '\t' << Art << "\t…\n";
+        }
+    }
+}
+
+// The points of every curve in turn, then where each pair of curves meets.
+void Kurven_ausgeben(const Kurvensatz &Satz)
+{
+    for (std::size_t Nr = 0; Nr < Satz.Formeln.size(); ++Nr) {
+        Punkte_ausgeben(std::to_string(Nr + 1), Satz.Formeln[Nr].Punkte);
+    }
+    for (const Schnitt &S : Satz.Schnitte) {
+        Punkte_ausgeben(std::to_string(S.Erste + 1) + ',' + std::to_string(S.Zweite + 1), S.Punkte, "Schnittpunkt");
+    }
+}
+
+// Without a window: the picture into a file, the points on standard output,
+// or both. 0 when all is written, 1 when it is not, 2 when it is written but
+// a formula has faults and so draws as the line of 0 and has no points.
+int ohne_Fenster(KdeW &Fenster, const QString &Datei, bool Analyse)
+{
+    const QImage Grafik = Fenster.Bild();
+    const Kurvensatz &Satz = Fenster.Kurvenbefund();
+    if (Satz.Zu_viele) {
+        melden(QStringLiteral("höchstens sechs Formeln; die Eingabe hat mehr"));
         return 1;
     }
+    if (!Datei.isEmpty()) {
+        const QString Fehler = Bild_schreiben(Grafik, Datei);
+        if (!Fehler.isEmpty()) {
+            melden(Fehler);
+            return 1;
+        }
+    }
     Hinweise_melden(Fenster);
-    if (Formelinterpreter.Fehleranzahl() > 0) {
+    if (Analyse) {
+        Kurven_ausgeben(Satz);
+    }
+    if (Fenster.fehlerhaft()) {
         // The interpreter's own messages come first.
         std::cout.flush();
-        melden(QStringLiteral("die Formel hat Fehler; ihr Bild zeigt die Linie der 0"));
+        melden(Datei.isEmpty() ? QStringLiteral("die Formel hat Fehler; sie hat keine Punkte")
+                               : QStringLiteral("die Formel hat Fehler; ihr Bild zeigt die Linie der 0"));
         return 2;
     }
     return 0;
@@ -106,7 +156,11 @@ int main(int argc, char **argv)
                        "Endung wählt das Format (png, jpg, bmp, …). Status 1, wenn die Datei nicht geschrieben werden "
                        "kann, 2, wenn die Formel Fehler hat."),
         QStringLiteral("DATEI"));
-    parser.addOptions({ Grad, Bild });
+    const QCommandLineOption Analyse(QStringLiteral("analyse"),
+        QStringLiteral("Die Nullstellen, Hoch-, Tief- und Wendepunkte, Polstellen und Schnittpunkte der Kurven "
+                       "ausgeben, eine Zeile je Punkt: Kurve, Art, x, y, durch Tabulatoren getrennt; ohne Fenster "
+                       "und ohne Anzeige. Status 2, wenn eine Formel Fehler hat."));
+    parser.addOptions({ Grad, Bild, Analyse });
     parser.addPositionalArgument(QStringLiteral("FORMEL"),
         QStringLiteral("Die Formel, die gezeichnet wird, statt sin(X)+x^2*0.1."), QStringLiteral("[FORMEL]"));
     parser.process(app);
@@ -117,7 +171,7 @@ int main(int argc, char **argv)
         melden(QStringLiteral("nur eine Formel; eine Formel mit Leerzeichen gehört in Anführungszeichen"));
         return 1;
     }
-    if (Ohne_Anzeige && !parser.isSet(Bild)) {
+    if (Ohne_Anzeige && !parser.isSet(Bild) && !parser.isSet(Analyse)) {
         melden(QStringLiteral("keine Anzeige; mit --bild DATEI in eine Datei zeichnen"));
         return 1;
     }
@@ -128,8 +182,8 @@ int main(int argc, char **argv)
         top->Formel_vorgeben(Formeltext(Formeln.first()));
     }
     top->Ansicht_waehlen(!parser.isSet(Grad));
-    if (parser.isSet(Bild)) {
-        const int Status = Bild_ausgeben(*top, parser.value(Bild));
+    if (parser.isSet(Bild) || parser.isSet(Analyse)) {
+        const int Status = ohne_Fenster(*top, parser.value(Bild), parser.isSet(Analyse));
         delete top;
         return Status;
     }
