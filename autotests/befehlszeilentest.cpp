@@ -24,6 +24,8 @@ private Q_SLOTS:
     void bild();
     void ausgang_data();
     void ausgang();
+    void analyse_data();
+    void analyse();
 
 private:
     struct Lauf {
@@ -243,6 +245,62 @@ void BefehlszeileTest::ausgang()
     for (const QString &Name : Danach.mid(2)) {
         QCOMPARE(QImage(Verzeichnis.filePath(Name)).size(), QSize(BILD_BREITE, BILD_HOEHE - 50));
     }
+}
+
+// The points on standard output, one line each: curve, kind, x and y, by
+// tabs; y empty for a pole. Each row lists the lines as "curve kind x",
+// with x to four digits, and whether any y is empty.
+void BefehlszeileTest::analyse_data()
+{
+    QTest::addColumn<QStringList>("Argumente");
+    QTest::addColumn<int>("Status");
+    QTest::addColumn<QStringList>("Punkte");
+
+    const auto Liste = [](std::initializer_list<const char *> Texte) {
+        QStringList Liste;
+        for (const char *Text : Texte) {
+            Liste << QString::fromUtf8(Text);
+        }
+        return Liste;
+    };
+    const auto Zeile = [&](const char *Name, std::initializer_list<const char *> Argumente, int Status,
+                           std::initializer_list<const char *> Punkte) {
+        QTest::newRow(Name) << Liste(Argumente) << Status << Liste(Punkte);
+    };
+    Zeile("x^3-3x", { "--analyse", "x^3-3x" }, 0,
+        { "1 Nullstelle -1.732", "1 Hochpunkt -1", "1 Nullstelle 0", "1 Wendepunkt 0", "1 Tiefpunkt 1",
+            "1 Nullstelle 1.732" });
+    Zeile("Pole DEG", { "--analyse", "--grad", "1/(x-90)" }, 0, { "1 Polstelle 90 -" });
+    Zeile("zwei Kurven", { "--analyse", "x^2; x+2" }, 0,
+        { "1 Nullstelle 0", "1 Tiefpunkt 0", "2 Nullstelle -2", "1,2 Schnittpunkt -1", "1,2 Schnittpunkt 2" });
+    Zeile("keine Punkte", { "--analyse", "5" }, 0, {});
+    Zeile("fehlerhafte zweite", { "--analyse", "x; foo" }, 2, { "1 Nullstelle 0" });
+    Zeile("sieben Formeln", { "--analyse", "1;2;3;4;5;6;x" }, 1, {});
+}
+
+void BefehlszeileTest::analyse()
+{
+    QFETCH(QStringList, Argumente);
+    QFETCH(int, Status);
+    QFETCH(QStringList, Punkte);
+
+    const Lauf Ergebnis = starten(Argumente);
+    QCOMPARE(Ergebnis.Status, Status);
+    QCOMPARE(Ergebnis.Fehlerzeilen.size(), Status == 0 ? 0 : 1);
+    QStringList Gelesen;
+    for (const QByteArray &Zeile : Ergebnis.Ausgabe.split('\n')) {
+        const QList<QByteArray> Felder = Zeile.split('\t');
+        if (Felder.size() == 4) {
+            bool Zahl = false;
+            const double x = Felder[2].toDouble(&Zahl);
+            QVERIFY(Zahl);
+            Gelesen << QStringLiteral("%1 %2 %3%4")
+                           .arg(QString::fromUtf8(Felder[0]), QString::fromUtf8(Felder[1]),
+                               QString::number(x + 0.0, 'g', 4),
+                               Felder[3].isEmpty() ? QStringLiteral(" -") : QString());
+        }
+    }
+    QCOMPARE(Gelesen, Punkte);
 }
 
 QTEST_MAIN(BefehlszeileTest)

@@ -38,6 +38,8 @@ private Q_SLOTS:
     void punktform_data();
     void punktform();
     void gerade_x_im_gradmass();
+    void zwei_kurven_data();
+    void zwei_kurven();
     void meldungen_data();
     void meldungen();
     void grenzwerte_data();
@@ -329,6 +331,30 @@ void BildTest::gerade_x_im_gradmass()
         QCOMPARE(B.pixel(n + 10, 740 - n), GELB);
     }
     QCOMPARE(gelbePunkte(B, B.rect()), 599);
+}
+
+// Several formulas: x in yellow on the rising diagonal, -x in cyan on the
+// falling one, in both views; where they cross, the later curve lies over
+// the earlier.
+void BildTest::zwei_kurven_data()
+{
+    QTest::addColumn<bool>("Bogenmass");
+    QTest::newRow("RAD") << true;
+    QTest::newRow("DEG") << false;
+}
+
+void BildTest::zwei_kurven()
+{
+    QFETCH(bool, Bogenmass);
+    const QRgb CYAN = qRgb(0, 255, 255);
+    const QImage B = Bild(w, QStringLiteral("x; -x"), Bogenmass);
+    for (const int d : { -250, -100, -50, 50, 100, 250 }) {
+        // A dot's top edge is one column right of its sample point.
+        const int Spalte = (Bogenmass ? 350 + 1 : 370) + d;
+        QCOMPARE(B.pixel(Spalte, 380 - d), GELB);
+        QCOMPARE(B.pixel(Spalte, 380 + d), CYAN);
+    }
+    QCOMPARE(B.pixel(Bogenmass ? 351 : 370, 380), CYAN);
 }
 
 // A faulty formula: one message from the compile, one refusal per sample.

@@ -57,6 +57,7 @@ private Q_SLOTS:
     void nach_jedem_Malen_data();
     void nach_jedem_Malen();
     void zeiger_springt();
+    void markierung();
     void zugang_data();
     void zugang();
     void verlauf_data();
@@ -640,6 +641,42 @@ void KdeWTest::zeiger_springt()
         QTest::mouseMove(w->windowHandle(), Ziel->mapTo(w, Ziel->rect().center()));
         QCOMPARE(Info(w)->Zeigerzeilen(), QString());
     }
+}
+
+// Near a listed point the pointer rings it, and the info area names it to
+// six digits; the ring goes without the curves being drawn again, which a
+// faulty second formula would tell on standard output. From the keyboard,
+// Shift and the arrow keys step through the points.
+void KdeWTest::markierung()
+{
+    Eingabe(w)->setText(QStringLiteral("x^3-3x; foo"));
+    w->Zeichnen();
+    const QImage Vorher = Grafik(Gemalt(w));
+    Ausgabefang Fang;
+    // The minimum (1 | -2) lies at column 401, row 481.
+    QTest::mouseMove(w->windowHandle(), QPoint(403, 479));
+    QCOMPARE(Info(w)->Zeigerzeilen(), QStringLiteral("Tiefpunkt\nx = 1\ny = -2"));
+    QVERIFY(Pixel_in_Farbe(Grafik(Bildschirm(w)).copy(390, 420, 22, 22), Ringfarbe) > 0);
+    QTest::mouseMove(w->windowHandle(), QPoint(500, 200));
+    QCOMPARE(Info(w)->Zeigerzeilen(), QStringLiteral("x = 3\ny = 18\ny = —"));
+    QCOMPARE(Grafik(Bildschirm(w)), Vorher);
+    QCOMPARE(Fang.Anzahl("Befehl nicht bekannt"), 0);
+
+    QWidget *Kurve = w->focusWidget();
+    while (Kurve->accessibleName() != QStringLiteral("Kurve")) {
+        QTest::keyClick(Kurve, Qt::Key_Tab);
+        Kurve = w->focusWidget();
+    }
+    QStringList Gezeigt;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(Kurve, Qt::Key_Right, Qt::ShiftModifier);
+        Gezeigt << Info(w)->Zeigerzeilen().section(QLatin1Char('\n'), 0, 1);
+    }
+    QCOMPARE(Gezeigt,
+        QStringList({ QStringLiteral("Nullstelle\nx = 0"), QStringLiteral("Wendepunkt\nx = 0"),
+            QStringLiteral("Tiefpunkt\nx = 1"), QStringLiteral("Nullstelle\nx = 1.73205") }));
+    QTest::keyClick(Kurve, Qt::Key_Left);
+    QCOMPARE(Info(w)->Zeigerzeilen().section(QLatin1Char('\n'), 0, 0), QStringLiteral("x = 1.72"));
 }
 
 // A screen reader finds a name and a description of their own on every part

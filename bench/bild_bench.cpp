@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointF>
+#include <QStringList>
 
 #include <cmath>
 #include <cstdio>
@@ -181,6 +182,26 @@ void Nach_dem_Malen(benchmark::State &Zustand, Vorher Was)
     }
 }
 
+// ---------------------------------------------------------------- several curves
+
+// The radian view's repaint with the preset n times over, as n curves.
+void Kurven(benchmark::State &Zustand, int n)
+{
+    Formelinterpreter.setRAD(true);
+    QStringList Formeln;
+    for (int i = 0; i < n; ++i) {
+        Formeln << QString::fromLatin1(VORGABE);
+    }
+    auto *Eingabe = Fenster->findChild<QLineEdit *>();
+    Eingabe->setText(Formeln.join(QStringLiteral("; ")));
+    QImage Bild = Fensterbild();
+    for (auto _ : Zustand) {
+        Fenster_malen(Bild);
+        benchmark::ClobberMemory();
+    }
+    Eingabe->setText(QString::fromLatin1(VORGABE));
+}
+
 // ---------------------------------------------------------------- closing table
 
 void Zeile(const Ergebnisse &Zeiten, const std::string &Ansicht, const char *Einzeln)
@@ -213,6 +234,16 @@ void Tabelle(const Ergebnisse &Zeiten)
         std::printf(
             "%8.1f %12.1f %18.1f %14.2f %20.2f\n", Kalt, Gefuellt, Aufgeraeumt, Gefuellt / Kalt, Aufgeraeumt / Kalt);
     }
+
+    const double Eine = Zeiten.Zeit("Kurven/1");
+    const double Zwei = Zeiten.Zeit("Kurven/2");
+    const double Sechs = Zeiten.Zeit("Kurven/6");
+    if (!std::isnan(Eine + Zwei + Sechs)) {
+        std::printf("\nRadian repaint with the preset as 1, 2 and 6 curves, microseconds (CPU time; median if "
+                    "repeated)\n");
+        std::printf("%8s %8s %8s %8s %8s\n", "1", "2", "6", "2/1", "6/1");
+        std::printf("%8.1f %8.1f %8.1f %8.2f %8.2f\n", Eine, Zwei, Sechs, Zwei / Eine, Sechs / Eine);
+    }
 }
 
 void registrieren()
@@ -228,6 +259,9 @@ void registrieren()
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("NachDemMalen/Fuellung_Aufraeumen", Nach_dem_Malen, Vorher::Fuellung_und_Aufraeumen)
         ->Unit(benchmark::kMicrosecond);
+    for (const int n : { 1, 2, 6 }) {
+        benchmark::RegisterBenchmark(("Kurven/" + std::to_string(n)).c_str(), Kurven, n)->Unit(benchmark::kMicrosecond);
+    }
 }
 
 // Timing a render is only worth it if the render really runs paintEvent:

@@ -26,17 +26,14 @@
 #define KURVANO_STARTFORMEN1(F, T)                                                                                     \
     F(LadeK, Lade, K, T)                                                                                               \
     F(LadeX, Lade, X, T)                                                                                               \
-    F(NegX, Neg, X, T)                                                                                                 \
-    F(FX, Fkt, X, T)
+    F(NegX, Neg, X, T)
 // Forms of two operands that start a value: form, left, right operand.
 #define KURVANO_STARTFORMEN2(F, T)                                                                                     \
     F(XK, X, K, T)                                                                                                     \
     F(KX, K, X, T)                                                                                                     \
     F(XX, X, X, T)
 // Forms that go on from the value in Akku.
-#define KURVANO_FOLGEFORMEN1(F, T)                                                                                     \
-    F(NegAkku, Neg, Akku, T)                                                                                           \
-    F(FAkku, Fkt, Akku, T)
+#define KURVANO_FOLGEFORMEN1(F, T) F(NegAkku, Neg, Akku, T)
 #define KURVANO_FOLGEFORMEN2(F, T)                                                                                     \
     F(AkkuK, Akku, K, T)                                                                                               \
     F(AkkuX, Akku, X, T)                                                                                               \
@@ -50,26 +47,42 @@
     F(Form, L, R, T, Mal, '*')                                                                                         \
     F(Form, L, R, T, Durch, '/')                                                                                       \
     F(Form, L, R, T, Hoch, '^')
+// A function of x (FX) or of Akku (FAkku) has a code for each row of
+// Funktionen, so that each step calls its function directly.
+// clang-format off
+#define KURVANO_ZEILEN(F, Form, A, T) \
+    F(Form, A, T, 0)  F(Form, A, T, 1)  F(Form, A, T, 2)  F(Form, A, T, 3)  F(Form, A, T, 4)  F(Form, A, T, 5)  \
+    F(Form, A, T, 6)  F(Form, A, T, 7)  F(Form, A, T, 8)  F(Form, A, T, 9)  F(Form, A, T, 10) F(Form, A, T, 11) \
+    F(Form, A, T, 12) F(Form, A, T, 13) F(Form, A, T, 14) F(Form, A, T, 15) F(Form, A, T, 16) F(Form, A, T, 17) \
+    F(Form, A, T, 18) F(Form, A, T, 19) F(Form, A, T, 20) F(Form, A, T, 21) F(Form, A, T, 22) F(Form, A, T, 23)
+// clang-format on
+const int FUNKTIONSCODES = 24;
 
 // Every instruction in the order of its code: an action A1 for a form of
-// one operand, A2 for each operator of a form of two.
-#define KURVANO_ANWEISUNGEN(A1, A2)                                                                                    \
+// one operand, A2 for each operator of a form of two, AF for each row of a
+// function's form.
+#define KURVANO_ANWEISUNGEN(A1, A2, AF)                                                                                \
     KURVANO_STARTFORMEN1(A1, )                                                                                         \
     KURVANO_STARTFORMEN2(A2, )                                                                                         \
+    KURVANO_ZEILEN(AF, FX, X, )                                                                                        \
     KURVANO_STARTFORMEN1(A1, _S)                                                                                       \
     KURVANO_STARTFORMEN2(A2, _S)                                                                                       \
+    KURVANO_ZEILEN(AF, FX, X, _S)                                                                                      \
     KURVANO_FOLGEFORMEN1(A1, )                                                                                         \
-    KURVANO_FOLGEFORMEN2(A2, )
+    KURVANO_FOLGEFORMEN2(A2, )                                                                                         \
+    KURVANO_ZEILEN(AF, FAkku, Akku, )
 
 namespace {
 #define KURVANO_CODE1(Form, Art, A, T) Form##T,
 #define KURVANO_CODE(Form, L, R, T, Name, Zeichen) Form##Name##T,
 #define KURVANO_CODES2(Form, L, R, T) KURVANO_OPERATOREN(KURVANO_CODE, Form, L, R, T)
-enum Code : unsigned char { Ende, KURVANO_ANWEISUNGEN(KURVANO_CODE1, KURVANO_CODES2) AnzahlCodes };
+#define KURVANO_CODEF(Form, A, T, Nr) Form##Nr##T,
+enum Code : unsigned char { Ende, KURVANO_ANWEISUNGEN(KURVANO_CODE1, KURVANO_CODES2, KURVANO_CODEF) AnzahlCodes };
+static_assert(AnzahlFunktionen <= FUNKTIONSCODES, "a code for every row of Funktionen");
 
 // From a starting step to its pushing twin.
 const int Schieben = LadeK_S - LadeK;
-static_assert(XXHoch_S - XXHoch == Schieben, "every starting form has its twin");
+static_assert(XXHoch_S - XXHoch == Schieben && FX23_S - FX23 == Schieben, "every starting form has its twin");
 
 enum class Quelle : unsigned char { X, K, Akku, Stapel };
 
@@ -84,14 +97,14 @@ struct Anweisung {
 
 #define KURVANO_WAS_Lade 'L'
 #define KURVANO_WAS_Neg 'N'
-#define KURVANO_WAS_Fkt 'f'
 #define KURVANO_SCHIEBT false
 #define KURVANO_SCHIEBT_S true
 #define KURVANO_ANWEISUNG1(Form, Art, A, T) { Quelle::A, Quelle::A, KURVANO_WAS_##Art, KURVANO_SCHIEBT##T },
 #define KURVANO_ANWEISUNG(Form, L, R, T, Name, Zeichen) { Quelle::L, Quelle::R, Zeichen, KURVANO_SCHIEBT##T },
 #define KURVANO_ANWEISUNGEN2(Form, L, R, T) KURVANO_OPERATOREN(KURVANO_ANWEISUNG, Form, L, R, T)
+#define KURVANO_ANWEISUNGF(Form, A, T, Nr) { Quelle::A, Quelle::A, 'f', KURVANO_SCHIEBT##T },
 const Anweisung Anweisungen[] = { { Quelle::Akku, Quelle::Akku, 0, false }, // Ende
-    KURVANO_ANWEISUNGEN(KURVANO_ANWEISUNG1, KURVANO_ANWEISUNGEN2) };
+    KURVANO_ANWEISUNGEN(KURVANO_ANWEISUNG1, KURVANO_ANWEISUNGEN2, KURVANO_ANWEISUNGF) };
 static_assert(std::size(Anweisungen) == AnzahlCodes, "one row for every code");
 
 const char Operatoren[] = "+-*/^";
@@ -199,7 +212,7 @@ void Programm::erzeugen(const Aufnahme &Baum, int k)
         if (!LinksX) {
             erzeugen(Baum, n.Links);
         }
-        anhaengen(Negation ? (LinksX ? NegX : NegAkku) : (LinksX ? FX : FAkku), 0.0, n.Nr);
+        anhaengen(Negation ? (LinksX ? NegX : NegAkku) : (LinksX ? FX0 : FAkku0) + n.Nr, 0.0, n.Nr);
         return;
     }
     case Knoten::Operation:
@@ -242,6 +255,7 @@ std::string Programm::Auflistung() const
 #define KURVANO_ZIEL1(Form, Art, A, T) &&Form##T,
 #define KURVANO_ZIEL(Form, L, R, T, Name, Zeichen) &&Form##Name##T,
 #define KURVANO_ZIELE2(Form, L, R, T) KURVANO_OPERATOREN(KURVANO_ZIEL, Form, L, R, T)
+#define KURVANO_ZIELF(Form, A, T, Nr) &&Form##Nr##T,
 
 // The operands and actions as the steps compute them.
 #define KURVANO_X X
@@ -250,7 +264,6 @@ std::string Programm::Auflistung() const
 #define KURVANO_Stapel (*--Stapel)
 #define KURVANO_Lade(a) (a)
 #define KURVANO_Neg(a) (-(a))
-#define KURVANO_Fkt(a) Funktionswert(s->Nr, a)
 #define KURVANO_SICHERN
 #define KURVANO_SICHERN_S *Stapel++ = Akku;
 #define KURVANO_WEITER goto *Ziele[(++s)->Code]
@@ -261,6 +274,10 @@ std::string Programm::Auflistung() const
     Form##Name##T : KURVANO_SICHERN##T Akku = Anwenden(Zeichen, KURVANO_##L, KURVANO_##R);                             \
     KURVANO_WEITER;
 #define KURVANO_SCHRITTE2(Form, L, R, T) KURVANO_OPERATOREN(KURVANO_SCHRITT, Form, L, R, T)
+// Codes past the last row are never written.
+#define KURVANO_SCHRITTF(Form, A, T, Nr)                                                                               \
+    Form##Nr##T : KURVANO_SICHERN##T Akku = Funktionswert(Nr < AnzahlFunktionen ? Nr : 0, KURVANO_##A);                \
+    KURVANO_WEITER;
 
 // x as a value of type W; for the derivatives, x with the slope 1.
 template<class W> W Variable(double x)
@@ -289,7 +306,7 @@ Abgeleitet Ergebnis(const Abgeleitet &Akku)
 
 template<class W> W Programm::ausfuehren(double x, W *Stapel) const
 {
-    static const void *const Ziele[] = { &&Ende, KURVANO_ANWEISUNGEN(KURVANO_ZIEL1, KURVANO_ZIELE2) };
+    static const void *const Ziele[] = { &&Ende, KURVANO_ANWEISUNGEN(KURVANO_ZIEL1, KURVANO_ZIELE2, KURVANO_ZIELF) };
     static_assert(std::size(Ziele) == AnzahlCodes, "a label for every code");
 
     const Schritt *s = Schritte;
@@ -298,7 +315,7 @@ template<class W> W Programm::ausfuehren(double x, W *Stapel) const
     goto *Ziele[s->Code];
 Ende:
     return Ergebnis(Akku);
-    KURVANO_ANWEISUNGEN(KURVANO_SCHRITT1, KURVANO_SCHRITTE2)
+    KURVANO_ANWEISUNGEN(KURVANO_SCHRITT1, KURVANO_SCHRITTE2, KURVANO_SCHRITTF)
 }
 
 #pragma GCC diagnostic pop

@@ -123,6 +123,7 @@ private:
     QList<Infoabsatz> Zeigerzeilen(double x);
     bool Punkt_beringen(QPoint Stelle);
     void Markieren(QPoint Mitte, bool Kreuz);
+    void Marke_verbergen();
     void Zeiger_weg();
     bool Kurventaste(const QKeyEvent *Taste);
     void Bild_malen();

@@ -234,7 +234,7 @@ void KdeW::Zeiger_anzeigen()
     }
     if (Cursorspalte < 0 && !Punkt_beringen(Stelle)) {
         Beringt = -1;
-        Marke->hide();
+        Marke_verbergen();
     }
     const double x = Bogenmass ? (Stelle.x() - 350) / 50.0 : Stelle.x() - 370;
     Info->Zeiger_setzen(Zeigerzeilen(x));
@@ -279,15 +279,20 @@ void KdeW::Markieren(QPoint Mitte, bool Kreuz)
     Marke->show();
 }
 
+void KdeW::Marke_verbergen()
+{
+    if (Marke->isVisible()) {
+        Ausschnitt |= Marke->geometry();
+        Marke->hide();
+    }
+}
+
 void KdeW::Zeiger_weg()
 {
     Zeigerstelle = QPoint(-1, -1);
     Cursorspalte = -1;
     Beringt = -1;
-    if (Marke->isVisible()) {
-        Ausschnitt |= Marke->geometry();
-        Marke->hide();
-    }
+    Marke_verbergen();
     Info->Zeiger_setzen({});
 }
 
