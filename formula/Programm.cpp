@@ -279,6 +279,7 @@ std::string Programm::Auflistung() const
     Form##Nr##T : KURVANO_SICHERN##T Akku = Funktionswert(Nr < AnzahlFunktionen ? Nr : 0, KURVANO_##A);                \
     KURVANO_WEITER;
 
+namespace {
 // x as a value of type W; for the derivatives, x with the slope 1.
 template<class W> W Variable(double x)
 {
@@ -303,6 +304,7 @@ Abgeleitet Ergebnis(const Abgeleitet &Akku)
 {
     return { Endwert(Akku.Wert), Akku.Erste, Akku.Zweite };
 }
+} // namespace
 
 template<class W> W Programm::ausfuehren(double x, W *Stapel) const
 {

@@ -35,6 +35,12 @@ QString Vorsatz(int Nr, int Anzahl)
     return Anzahl > 1 ? QStringLiteral("%1: ").arg(Nr + 1) : QString();
 }
 
+// The mark of curve Nr, of Anzahl drawn: none for one curve, or none at all.
+QRgb Kurvenmarke(int Nr, int Anzahl)
+{
+    return Anzahl > 1 && Nr >= 0 ? Kurvenfarben[Nr] : QRgb(0);
+}
+
 // Points nearer than this to the pointer are marked.
 const double RINGABSTAND = 5.0;
 
@@ -147,15 +153,12 @@ QString KdeW::Punkttext(const Listenpunkt &Punkt, int Stellen) const
 QList<Infoabsatz> KdeW::Punkteliste() const
 {
     const int Anzahl = int(Satz.Formeln.size());
-    const auto Marke = [Anzahl](int Kurve) {
-        return Anzahl > 1 && Kurve >= 0 ? Kurvenfarben[Kurve] : QRgb(0);
-    };
     const QRgb Schwarz = qRgb(0, 0, 0);
     QList<Infoabsatz> Absaetze;
     const auto anfuegen = [&](const QString &Ueberschrift, bool &Erste, const Listenpunkt &Punkt) {
         const QString Text = Punkttext(Punkt, 3);
         Absaetze << Infoabsatz { Erste ? Ueberschrift + QLatin1Char('\n') + Text : Text, Schwarz, Erste,
-            { Marke(Punkt.Kurve), Marke(Punkt.Zweite) } };
+            { Kurvenmarke(Punkt.Kurve, Anzahl), Kurvenmarke(Punkt.Zweite, Anzahl) } };
         Erste = false;
     };
     for (int Art = 0; Art < AnzahlPunktarten; ++Art) {
@@ -169,7 +172,8 @@ QList<Infoabsatz> KdeW::Punkteliste() const
                 }
             }
             if (d.Weitere[Art]) {
-                Absaetze << Infoabsatz { QStringLiteral("und weitere"), Schwarz, false, { Marke(Nr), 0 } };
+                Absaetze << Infoabsatz { QStringLiteral("und weitere"), Schwarz, false,
+                    { Kurvenmarke(Nr, Anzahl), 0 } };
             }
         }
     }
@@ -191,11 +195,9 @@ QList<Infoabsatz> KdeW::Zeigerzeilen(double x)
         const Listenpunkt &Punkt = Punkte[Beringt];
         const QString Name
             = Punkt.Zweite >= 0 ? QStringLiteral("Schnittpunkt") : QString::fromLatin1(Punktname(Punkt.Punkt.Art));
-        QList<Infoabsatz> Zeilen {
-            { Name, Schwarz, false,
-                { Anzahl > 1 ? Kurvenfarben[Punkt.Kurve] : 0, Punkt.Zweite >= 0 ? Kurvenfarben[Punkt.Zweite] : 0 } },
-            { QStringLiteral("x = ") + Zahl(Punkt.Punkt.x, 6), Schwarz, false }
-        };
+        QList<Infoabsatz> Zeilen { { Name, Schwarz, false,
+                                       { Kurvenmarke(Punkt.Kurve, Anzahl), Kurvenmarke(Punkt.Zweite, Anzahl) } },
+            { QStringLiteral("x = ") + Zahl(Punkt.Punkt.x, 6), Schwarz, false } };
         if (Punkt.Punkt.Art != Punktart::Polstelle || Punkt.Zweite >= 0) {
             Zeilen << Infoabsatz { QStringLiteral("y = ") + Zahl(Punkt.Punkt.y, 6), Schwarz, false };
         }
@@ -213,8 +215,7 @@ QList<Infoabsatz> KdeW::Zeigerzeilen(double x)
                 Wert = Zahl(y, 3);
             }
         }
-        Zeilen << Infoabsatz { QStringLiteral("y = ") + Wert, Schwarz, false,
-            { Anzahl > 1 ? Kurvenfarben[Nr] : 0, 0 } };
+        Zeilen << Infoabsatz { QStringLiteral("y = ") + Wert, Schwarz, false, { Kurvenmarke(Nr, Anzahl), 0 } };
     }
     return Zeilen;
 }
