@@ -10,8 +10,7 @@
 namespace {
 void einsetzen(Mathe &m, std::string_view Formel)
 {
-    Formel.copy(m.Formel, Formel.size());
-    m.Formel[Formel.size()] = '\0';
+    Formel_setzen(m, Formel);
     m.Formel_compillieren();
 }
 

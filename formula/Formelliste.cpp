@@ -3,6 +3,8 @@
 
 #include "Formelliste.h"
 
+#include "Formel_I.h"
+
 namespace {
 std::string_view ohne_Rand(std::string_view Teil)
 {
@@ -13,6 +15,12 @@ std::string_view ohne_Rand(std::string_view Teil)
     return Teil.substr(Anfang, Teil.find_last_not_of(' ') - Anfang + 1);
 }
 } // namespace
+
+void Formel_setzen(Mathe &m, std::string_view Formel)
+{
+    Formel.copy(m.Formel, Formel.size());
+    m.Formel[Formel.size()] = '\0';
+}
 
 Formelliste Formeln_trennen(std::string_view Text)
 {

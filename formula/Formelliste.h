@@ -6,6 +6,8 @@
 
 #include <string_view>
 
+class Mathe;
+
 // The entry holds one formula, or several separated by ";", each drawn as a
 // curve of its own. Blanks around a ";" do not count, and empty parts are
 // skipped; a text without ";" is one formula, exactly as typed.
@@ -18,5 +20,8 @@ struct Formelliste {
 };
 
 Formelliste Formeln_trennen(std::string_view Text);
+
+// One of them into the interpreter's Formel, which holds all 255 characters.
+void Formel_setzen(Mathe &m, std::string_view Formel);
 
 #endif

@@ -200,16 +200,10 @@ Formelliste KdeW::Formeln_lesen()
     return Formeln_trennen(std::string_view(Eingabe, Laenge));
 }
 
-void KdeW::Formel_setzen(std::string_view Formel)
-{
-    Formel.copy(Formelinterpreter.Formel, Formel.size());
-    Formelinterpreter.Formel[Formel.size()] = '\0';
-}
-
 // The entry's formula, the first of several, into the interpreter.
 void KdeW::Formel_uebernehmen()
 {
-    Formel_setzen(Formeln_lesen().Formeln[0]);
+    Formel_setzen(Formelinterpreter, Formeln_lesen().Formeln[0]);
 }
 
 void KdeW::Bild_erneuern()
@@ -227,9 +221,11 @@ void KdeW::Bild_erneuern()
 void KdeW::Anzeige_nachfuehren()
 {
     Nachfuehrung->stop();
-    Befund_anzeigen();
+    Kurvenbefund();
+    const QList<Infoabsatz> Liste = Punkteliste();
+    Befund_anzeigen(Liste);
     Zeiger_anzeigen();
-    Kurve->setAccessibleDescription(Kurvenbeschreibung());
+    Kurve->setAccessibleDescription(Kurvenbeschreibung(Liste));
 }
 
 void KdeW::mouseMoveEvent(QMouseEvent *event)

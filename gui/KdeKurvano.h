@@ -112,11 +112,10 @@ protected:
 
 private:
     Formelliste Formeln_lesen();
-    void Formel_setzen(std::string_view Formel);
     void Formel_uebernehmen();
     void Bild_erneuern();
     void Anzeige_nachfuehren();
-    void Befund_anzeigen();
+    void Befund_anzeigen(const QList<Infoabsatz> &Liste);
     QList<Infoabsatz> Punkteliste() const;
     QString Punkttext(const Listenpunkt &p, int Stellen) const;
     void Zeiger_anzeigen();
@@ -134,7 +133,7 @@ private:
     bool Kopiertaste_abgeben(QEvent *Ereignis);
     bool Verlauf_blaettern(const QKeyEvent *Taste);
     void Zugang_einrichten();
-    QString Kurvenbeschreibung();
+    QString Kurvenbeschreibung(const QList<Infoabsatz> &Liste);
 
     static QRect Kurvenfeld(bool Bogenmass);
     static void Rechteck(int x, int y, int Breite, int Hoehe);

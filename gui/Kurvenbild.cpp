@@ -222,7 +222,7 @@ void KdeW::Ausschnitt_malen(const QRect &Ecke)
 {
     Stumm still;
     const Formelliste Liste = Formeln_trennen(Eingabe);
-    Formel_setzen(Liste.Formeln[0]);
+    Formel_setzen(Formelinterpreter, Liste.Formeln[0]);
     Formelinterpreter.Formel_compillieren();
     p.begin(this);
     // A dot reaches two columns right of its corner.
@@ -255,7 +255,7 @@ QImage KdeW::Bild()
 void KdeW::Bild_malen()
 {
     const Formelliste Liste = Formeln_lesen();
-    Formel_setzen(Liste.Formeln[0]);
+    Formel_setzen(Formelinterpreter, Liste.Formeln[0]);
     Formelinterpreter.Formel_compillieren();
     // What tells of the compile follows once the paint is done: a palette
     // or a text set during it would paint the controls in the middle of it.
@@ -289,7 +289,7 @@ void KdeW::Bild_zeichnen(const Formelliste &Liste, int Von, int Bis)
     }
     for (int Nr = 0; Nr < Liste.Anzahl; ++Nr) {
         if (Nr > 0) {
-            Formel_setzen(Liste.Formeln[Nr]);
+            Formel_setzen(Formelinterpreter, Liste.Formeln[Nr]);
             Formelinterpreter.Formel_compillieren();
         }
         if (Bogenmass) {

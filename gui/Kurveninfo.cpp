@@ -44,6 +44,12 @@ QRgb Kurvenmarke(int Nr, int Anzahl)
 // Points nearer than this to the pointer are marked.
 const double RINGABSTAND = 5.0;
 
+// The x of a column of the plot, on the view's own scale.
+double Spaltenwert(bool Bogenmass, int Spalte)
+{
+    return Bogenmass ? (Spalte - 350) / 50.0 : Spalte - 370.0;
+}
+
 // Where a point lies on the plot, as the view maps it; a pole on the axis.
 QPoint Bildstelle(bool Bogenmass, const Kurvenpunkt &p)
 {
@@ -106,7 +112,7 @@ QStringList KdeW::Hinweise()
     return Texte;
 }
 
-void KdeW::Befund_anzeigen()
+void KdeW::Befund_anzeigen(const QList<Infoabsatz> &Liste)
 {
     const bool Fehler = fehlerhaft();
     // An empty palette inherits every colour from the window. Set only on
@@ -135,7 +141,7 @@ void KdeW::Befund_anzeigen()
         Absaetze << Infoabsatz { Hinweis, Hinweisfarbe };
     }
     Info->Zeigerplatz_setzen(1 + std::max(2, Anzahl));
-    Info->Inhalt_setzen(Absaetze + Punkteliste());
+    Info->Inhalt_setzen(Absaetze + Liste);
 }
 
 // "x = 1.41" for a zero or a pole, "(1.57 | 1)" for the others.
@@ -237,8 +243,7 @@ void KdeW::Zeiger_anzeigen()
         Beringt = -1;
         Marke_verbergen();
     }
-    const double x = Bogenmass ? (Stelle.x() - 350) / 50.0 : Stelle.x() - 370;
-    Info->Zeiger_setzen(Zeigerzeilen(x));
+    Info->Zeiger_setzen(Zeigerzeilen(Spaltenwert(Bogenmass, Stelle.x())));
 }
 
 // Marks the listed point nearest to Stelle, if one lies near enough.
@@ -312,7 +317,7 @@ bool KdeW::Kurventaste(const QKeyEvent *Taste)
     if (Taste->modifiers() & Qt::ShiftModifier) {
         // From a marked point to its neighbour in the list, else from the
         // cursor's x to the nearest point on that side.
-        const double x = Bogenmass ? (Spalte - 350) / 50.0 : Spalte - 370.0;
+        const double x = Spaltenwert(Bogenmass, Spalte);
         int Ziel = Beringt >= 0 ? Beringt + Richtung : -1;
         for (int i = 0; Beringt < 0 && i < int(Punkte.size()); ++i) {
             const double px = Punkte[i].Punkt.x;
@@ -321,9 +326,6 @@ bool KdeW::Kurventaste(const QKeyEvent *Taste)
             }
         }
         if (Ziel < 0 || Ziel >= int(Punkte.size())) {
-            return true;
-        }
-        if (Ziel < 0) {
             return true;
         }
         Beringt = Ziel;

@@ -49,7 +49,7 @@ void KdeW::Zugang_einrichten()
 }
 
 // The formulas last drawn, the view, and the points the info area lists.
-QString KdeW::Kurvenbeschreibung()
+QString KdeW::Kurvenbeschreibung(const QList<Infoabsatz> &Liste)
 {
     const bool Bogenmass = Formelinterpreter.statusRAD();
     QStringList Formeln;
@@ -64,9 +64,10 @@ QString KdeW::Kurvenbeschreibung()
     if (fehlerhaft()) {
         Text += QStringLiteral("; eine Formel mit Fehlern ist als Linie der 0 gezeichnet");
     }
-    QStringList Liste;
-    for (const Infoabsatz &Absatz : Punkteliste()) {
-        Liste << Absatz.Text;
+    QStringList Punkte;
+    for (const Infoabsatz &Absatz : Liste) {
+        Punkte << Absatz.Text;
     }
-    return Text + QLatin1Char('.') + (Liste.isEmpty() ? QString() : QLatin1Char('\n') + Liste.join(QLatin1Char('\n')));
+    return Text + QLatin1Char('.')
+        + (Punkte.isEmpty() ? QString() : QLatin1Char('\n') + Punkte.join(QLatin1Char('\n')));
 }
