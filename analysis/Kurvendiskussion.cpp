@@ -13,9 +13,9 @@ const char *Punktname(Punktart Art)
     return Namen[static_cast<int>(Art)];
 }
 
-Bereich Ansichtsbereich(bool Bogenmass)
+Bereich Ansichtsbereich(const Ansicht &A)
 {
-    return Bogenmass ? Bereich { -6.4, 6.4, 12800 } : Bereich { -360.0, 360.0, 720 };
+    return { A.xVon, A.xBis, A.Bogenmass ? Ansicht::BOGENPROBEN : Ansicht::GRADPROBEN - 1 };
 }
 
 // A multiple of the step, which puts 0, 1 and most tenths of the radian
@@ -26,8 +26,7 @@ double Gitterpunkt(const Bereich &b, int Nr)
     return Nr == b.Schritte ? b.Bis : b.Von + Nr * ((b.Bis - b.Von) / b.Schritte);
 }
 
-namespace {
-template<class F> std::vector<Abgeleitet> abtasten(const F &f, const Bereich &b)
+std::vector<Abgeleitet> Abtasten(const Verlauf &f, const Bereich &b)
 {
     std::vector<Abgeleitet> Proben;
     Proben.reserve(b.Schritte + 1);
@@ -36,11 +35,16 @@ template<class F> std::vector<Abgeleitet> abtasten(const F &f, const Bereich &b)
     }
     return Proben;
 }
-} // namespace
 
-std::vector<Abgeleitet> Abtasten(const Verlauf &f, const Bereich &b)
+std::vector<Abgeleitet> Proben_nehmen(Mathe &m, const Bereich &b)
 {
-    return abtasten(f, b);
+    std::vector<double> Stellen(b.Schritte + 1);
+    for (int Nr = 0; Nr <= b.Schritte; ++Nr) {
+        Stellen[Nr] = Gitterpunkt(b, Nr);
+    }
+    std::vector<Abgeleitet> Proben(Stellen.size());
+    m.Formel_Ableiten(Stellen.data(), Proben.data(), int(Stellen.size()));
+    return Proben;
 }
 
 Diskussion Kurve_diskutieren(const std::vector<Abgeleitet> &Proben, const Verlauf &f, const Bereich &b)
@@ -53,16 +57,17 @@ Diskussion Nullstellen_finden(const std::vector<Abgeleitet> &Proben, const Verla
     return Punkte_suchen(Proben, f, b, false);
 }
 
-// The samples, which are most of the work, call the formula directly.
-Diskussion Kurve_diskutieren(Mathe &m)
+// The samples, which are most of the work, are one batch of the formula.
+Diskussion Kurve_diskutieren(Mathe &m, const Ansicht &A)
 {
     const double x = m.x;
-    const Bereich b = Ansichtsbereich(m.statusRAD());
+    m.setRAD(A.Bogenmass);
+    const Bereich b = Ansichtsbereich(A);
     const auto an = [&m](double Stelle) {
         m.x = Stelle;
         return m.Formel_Ableiten();
     };
-    Diskussion d = Kurve_diskutieren(abtasten(an, b), an, b);
+    Diskussion d = Kurve_diskutieren(Proben_nehmen(m, b), an, b);
     m.x = x;
     return d;
 }

@@ -5,6 +5,7 @@
 #define KURVENDISKUSSION_H
 
 #include "Abgeleitet.h"
+#include "Ansicht.h"
 
 #include <functional>
 #include <vector>
@@ -33,10 +34,10 @@ struct Bereich {
     int Schritte;
 };
 
-// The range of a view with a grid at least as fine as the view's own
-// samples: -6.4 to 6.4 in steps of 0.001 in the radian view, -360 to 360 in
-// whole degrees in the degree view.
-Bereich Ansichtsbereich(bool Bogenmass);
+// The x range of a view with a grid at least as fine as the view's own
+// samples: 12,800 steps across in the radian view (0.001 in its start
+// view), one a column in the degree view (whole degrees in its start view).
+Bereich Ansichtsbereich(const Ansicht &A);
 
 // The grid's point Nr, from 0 to b.Schritte.
 double Gitterpunkt(const Bereich &b, int Nr);
@@ -46,6 +47,8 @@ using Verlauf = std::function<Abgeleitet(double)>;
 
 // f on every point of the grid: b.Schritte + 1 samples.
 std::vector<Abgeleitet> Abtasten(const Verlauf &f, const Bereich &b);
+// The same of the formula compiled in m, as one batch of its evaluations.
+std::vector<Abgeleitet> Proben_nehmen(Mathe &m, const Bereich &b);
 
 const int MAX_PUNKTE_JE_ART = 100;
 
@@ -66,8 +69,8 @@ Diskussion Kurve_diskutieren(const std::vector<Abgeleitet> &Proben, const Verlau
 // differences of their samples.
 Diskussion Nullstellen_finden(const std::vector<Abgeleitet> &Proben, const Verlauf &f, const Bereich &b);
 
-// The points of a compiled formula without faults over its view: the range
-// of m.statusRAD(), f from m.Formel_Ableiten(). m.x is left as it was.
-Diskussion Kurve_diskutieren(Mathe &m);
+// The points of a compiled formula without faults over the view's x range,
+// in the view's mode, f from m.Formel_Ableiten(). m.x is left as it was.
+Diskussion Kurve_diskutieren(Mathe &m, const Ansicht &A);
 
 #endif

@@ -20,8 +20,8 @@ Abgeleitet Ableitungen(Mathe &m, double x)
     return m.Formel_Ableiten();
 }
 
-// Compiles the formula and, where it is sound, samples and discusses it.
-Formelbefund befinden(Mathe &m, std::string_view Formel, std::vector<Abgeleitet> &Proben)
+// Compiles the formula: its faults with their fixes, or its readings.
+Formelbefund befinden(Mathe &m, std::string_view Formel)
 {
     Formelbefund Befund;
     Befund.Formel = Formel;
@@ -32,12 +32,6 @@ Formelbefund befinden(Mathe &m, std::string_view Formel, std::vector<Abgeleitet>
     }
     if (m.Fehleranzahl() == 0) {
         Befund.Hinweise = Lesarten_erklaeren(m);
-        const Bereich b = Ansichtsbereich(m.statusRAD());
-        const Verlauf f = [&m](double x) {
-            return Ableitungen(m, x);
-        };
-        Proben = Abtasten(f, b);
-        Befund.Punkte = Kurve_diskutieren(Proben, f, b);
     }
     return Befund;
 }
@@ -45,7 +39,7 @@ Formelbefund befinden(Mathe &m, std::string_view Formel, std::vector<Abgeleitet>
 // The zeros of the difference of the sound curves i and j. The interpreter
 // holds one formula at a time, so refining compiles each in turn.
 Schnitt schneiden(Mathe &m, const Kurvensatz &Satz, int i, int j, const std::vector<Abgeleitet> &Proben_i,
-    const std::vector<Abgeleitet> &Proben_j)
+    const std::vector<Abgeleitet> &Proben_j, const Bereich &b)
 {
     std::vector<Abgeleitet> Differenz(Proben_i.size());
     for (std::size_t k = 0; k < Differenz.size(); ++k) {
@@ -57,7 +51,7 @@ Schnitt schneiden(Mathe &m, const Kurvensatz &Satz, int i, int j, const std::vec
         Formel_einsetzen(m, Satz, j);
         return Anwenden('-', a, Ableitungen(m, x));
     };
-    Schnitt S { i, j, Nullstellen_finden(Differenz, d, Ansichtsbereich(m.statusRAD())) };
+    Schnitt S { i, j, Nullstellen_finden(Differenz, d, b) };
     // Where they meet, on the curves rather than on their difference.
     Formel_einsetzen(m, Satz, i);
     for (Kurvenpunkt &Punkt : S.Punkte.Punkte) {
@@ -73,19 +67,39 @@ void Formel_einsetzen(Mathe &m, const Kurvensatz &Satz, int Nr)
     einsetzen(m, Satz.Formeln[Nr].Formel);
 }
 
-Kurvensatz Kurven_diskutieren(Mathe &m, std::string_view Eingabe)
+Kurvensatz Formeln_befinden(Mathe &m, std::string_view Eingabe)
 {
     const Formelliste Liste = Formeln_trennen(Eingabe);
     Kurvensatz Satz;
     Satz.Zu_viele = Liste.Zu_viele;
+    for (int Nr = 0; Nr < Liste.Anzahl; ++Nr) {
+        Satz.Formeln.push_back(befinden(m, Liste.Formeln[Nr]));
+    }
+    return Satz;
+}
+
+Kurvensatz Kurven_diskutieren(Mathe &m, std::string_view Eingabe, const Ansicht &A)
+{
+    const Formelliste Liste = Formeln_trennen(Eingabe);
+    const Bereich b = Ansichtsbereich(A);
+    m.setRAD(A.Bogenmass);
+    Kurvensatz Satz;
+    Satz.Zu_viele = Liste.Zu_viele;
     std::vector<std::vector<Abgeleitet>> Proben(Liste.Anzahl);
     for (int Nr = 0; Nr < Liste.Anzahl; ++Nr) {
-        Satz.Formeln.push_back(befinden(m, Liste.Formeln[Nr], Proben[Nr]));
+        Satz.Formeln.push_back(befinden(m, Liste.Formeln[Nr]));
+        if (m.Fehleranzahl() == 0) {
+            Proben[Nr] = Proben_nehmen(m, b);
+            const Verlauf f = [&m](double x) {
+                return Ableitungen(m, x);
+            };
+            Satz.Formeln.back().Punkte = Kurve_diskutieren(Proben[Nr], f, b);
+        }
     }
     for (int i = 0; i < Liste.Anzahl; ++i) {
         for (int j = i + 1; j < Liste.Anzahl; ++j) {
             if (!Proben[i].empty() && !Proben[j].empty()) {
-                Satz.Schnitte.push_back(schneiden(m, Satz, i, j, Proben[i], Proben[j]));
+                Satz.Schnitte.push_back(schneiden(m, Satz, i, j, Proben[i], Proben[j], b));
             }
         }
     }

@@ -28,19 +28,24 @@ struct Schnitt {
     Diskussion Punkte;
 };
 
-// The formulas of the entry's text (Latin-1, at most 255 characters) in the
-// view that m is set to, in the order written, and the intersections of
-// every pair of sound ones, ordered by pair.
+// The formulas of the entry's text (Latin-1, at most 255 characters) in a
+// view, in the order written, and the intersections of every pair of sound
+// ones, ordered by pair.
 struct Kurvensatz {
     std::vector<Formelbefund> Formeln;
     std::vector<Schnitt> Schnitte;
     bool Zu_viele = false; // the entry holds more formulas than are drawn
 };
 
-// Compiles each formula in m, which then holds the last one. A compile
-// writes its messages on standard output as always; the discussion itself
-// writes nothing.
-Kurvensatz Kurven_diskutieren(Mathe &m, std::string_view Eingabe);
+// Compiles each formula in m, which then holds the last one, and discusses
+// the sound ones over the view, in its mode. A compile writes its messages
+// on standard output unless m is silent; the discussion itself writes
+// nothing.
+Kurvensatz Kurven_diskutieren(Mathe &m, std::string_view Eingabe, const Ansicht &A);
+
+// Only what the compiles find: the formulas, their faults and readings, no
+// points. Quick enough to follow every paint.
+Kurvensatz Formeln_befinden(Mathe &m, std::string_view Eingabe);
 
 // Compiles formula Nr of the set in m again.
 void Formel_einsetzen(Mathe &m, const Kurvensatz &Satz, int Nr);

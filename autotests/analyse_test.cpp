@@ -52,7 +52,7 @@ Diskussion diskutieren(const char *Formel, bool RAD)
     Uebersetzen(m, Formel);
     EXPECT_EQ(m.Fehleranzahl(), 0) << Formel;
     Mitschnitt Analyse;
-    const Diskussion d = Kurve_diskutieren(m);
+    const Diskussion d = Kurve_diskutieren(m, Ansicht::Anfang(RAD));
     EXPECT_EQ(Analyse.Ausgabe(), "") << Formel << ": the analysis printed";
     return d;
 }
@@ -275,7 +275,7 @@ TEST(Analyse, Intersections)
             Mathe m;
             m.setRAD(RAD);
             Mitschnitt still;
-            const Kurvensatz Satz = Kurven_diskutieren(m, f.Formeln);
+            const Kurvensatz Satz = Kurven_diskutieren(m, f.Formeln, Ansicht::Anfang(RAD));
             ASSERT_EQ(Satz.Schnitte.size(), f.Schnitte.size()) << f.Formeln;
             for (std::size_t k = 0; k < Satz.Schnitte.size(); ++k) {
                 const Schnitt &S = Satz.Schnitte[k];
@@ -295,7 +295,7 @@ TEST(Analyse, Intersections)
 TEST(Analyse, ViewsAndNames)
 {
     for (const bool RAD : { true, false }) {
-        const Bereich b = Ansichtsbereich(RAD);
+        const Bereich b = Ansichtsbereich(Ansicht::Anfang(RAD));
         EXPECT_EQ(b.Von, RAD ? -6.4 : -360.0);
         EXPECT_EQ(b.Bis, RAD ? 6.4 : 360.0);
         EXPECT_GE(b.Schritte, RAD ? 12800 : 720);

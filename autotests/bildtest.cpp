@@ -457,10 +457,10 @@ void BildTest::voreinstellung_deutsch()
     QCOMPARE(ImDeutsch, ImC);
 }
 
-// The window clears the vector registers before its samples; what it saves
-// after Qt's painting shows in tools/bench.sh. The rows of the radian view's
-// samples are the same cold, after a fill and after the fill and the
-// clearing.
+// Every batch of evaluations starts with the vector registers cleared; what
+// that saves after Qt's painting shows in tools/bench.sh. The rows of the
+// radian view's samples, and the points of the discussion, are the same
+// cold, after a fill and after the fill and the clearing.
 void BildTest::nach_dem_Malen()
 {
     std::strcpy(Formelinterpreter.Formel, VOREINSTELLUNG.toLatin1().constData());
@@ -468,6 +468,7 @@ void BildTest::nach_dem_Malen()
     Formelinterpreter.Formel_compillieren();
     QImage Flaeche(BILD_BREITE, BILD_HOEHE, QImage::Format_RGB32);
     QVector<double> Zeilen[3];
+    QVector<double> Punkte[3];
     for (int Art = 0; Art < 3; ++Art) {
         if (Art > 0) {
             QPainter(&Flaeche).fillRect(Flaeche.rect(), Qt::black);
@@ -479,10 +480,19 @@ void BildTest::nach_dem_Malen()
             Formelinterpreter.x = x;
             Zeilen[Art] << 380 - std::trunc(Formelinterpreter.Formel_Berechnen() * 50.0);
         }
+        if (Art > 0) {
+            QPainter(&Flaeche).fillRect(Flaeche.rect(), Qt::black);
+        }
+        for (const Kurvenpunkt &p : Kurve_diskutieren(Formelinterpreter, Ansicht::Anfang(true)).Punkte) {
+            Punkte[Art] << p.x << p.y;
+        }
     }
     QCOMPARE(Zeilen[0].size(), 12800);
     QCOMPARE(Zeilen[1], Zeilen[0]);
     QCOMPARE(Zeilen[2], Zeilen[0]);
+    QVERIFY(!Punkte[0].isEmpty());
+    QCOMPARE(Punkte[1], Punkte[0]);
+    QCOMPARE(Punkte[2], Punkte[0]);
 }
 
 QTEST_MAIN(BildTest)

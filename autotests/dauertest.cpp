@@ -117,6 +117,8 @@ void DauerTest::sitzung()
     for (int i = 0; i < REPAINTS; ++i) {
         Eingabe(w)->setText(FORMELN[i % FORMELN.size()]);
         w->RButton(i % 2 + 1);
+        // As the event loop runs between a user's clicks.
+        QCoreApplication::processEvents();
         if (i < Runde) {
             Erste << Grafik(Bildschirm(w));
         } else if (i >= REPAINTS - Runde && Grafik(Bildschirm(w)) != Erste[i % Runde]) {
@@ -125,6 +127,7 @@ void DauerTest::sitzung()
         // After whole rounds, when the window holds what it found of the
         // same formula in the same view.
         if ((i + 1) % Runde == 0) {
+            w->Kurvenbefund();
             if (i + 1 <= EINGESCHWUNGEN) {
                 Anfang = belegterSpeicher();
             }

@@ -3,6 +3,8 @@
 
 #include "Formel_I.h"
 
+#include "Vektorzustand.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -240,9 +242,11 @@ void Mathe::Zahlen_ermittel()
 void Mathe::Fehler_melden(Fehlerart Art, int Stelle, int Laenge)
 {
     const Fehlerangabe Angabe { Art, static_cast<unsigned char>(Stelle), static_cast<unsigned char>(Laenge) };
-    std::cout << '\n';
-    Meldung_schreiben(std::cout, Angabe, Formel);
-    std::cout << "  ";
+    if (!Stumm) {
+        std::cout << '\n';
+        Meldung_schreiben(std::cout, Angabe, Formel);
+        std::cout << "  ";
+    }
     // Every fault takes a slot of the token string, or ends the compile.
     if (Fehler < static_cast<int>(std::size(Fehlerliste))) {
         Fehlerliste[Fehler] = Angabe;
@@ -345,6 +349,24 @@ Abgeleitet Mathe::Formel_Ableiten()
     return Programme[RAD].ausfuehren(x, Ableitungsstapel);
 }
 
+void Mathe::Formel_Berechnen(const double *Stellen, double *Werte, int Anzahl)
+{
+    Vektorregister_aufraeumen();
+    for (int i = 0; i < Anzahl; ++i) {
+        x = Stellen[i];
+        Werte[i] = Formel_Berechnen();
+    }
+}
+
+void Mathe::Formel_Ableiten(const double *Stellen, Abgeleitet *Werte, int Anzahl)
+{
+    Vektorregister_aufraeumen();
+    for (int i = 0; i < Anzahl; ++i) {
+        x = Stellen[i];
+        Werte[i] = Formel_Ableiten();
+    }
+}
+
 // The walk itself, which the programs are recorded from.
 double Mathe::Formel_durchlaufen()
 {
@@ -356,6 +378,9 @@ double Mathe::Formel_durchlaufen()
 
 double Mathe::Verweigern() const
 {
+    if (Stumm) {
+        return 0.0;
+    }
     std::cout << "\nEs sind " << Fehler << " aufgtreten es kann keine Berechnug durchgef\xFChrt werden!\n";
     return 0.0;
 }

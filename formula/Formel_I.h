@@ -42,6 +42,11 @@ public:
     // The value at x with its first and second derivative, for the curve
     // discussion; for a faulty formula, silently 0.
     Abgeleitet Formel_Ableiten();
+    // A batch: the values at Anzahl points, each as the calls above give
+    // it, and x the last point afterwards. Every batch starts in a clean
+    // vector state, whoever calls it (Vektorzustand.h).
+    void Formel_Berechnen(const double *Stellen, double *Werte, int Anzahl);
+    void Formel_Ableiten(const double *Stellen, Abgeleitet *Werte, int Anzahl);
 
     // What the last compile found: its faults, each with the message that
     // standard output showed for it (without the line break before it and
@@ -55,6 +60,9 @@ public:
 
     char Formel[256] = {};
     double x = 0.0;
+    // Writes none of its messages on standard output: for a second
+    // interpreter beside the one whose messages the user reads.
+    bool Stumm = false;
 
 private:
     friend class MatheEinblick; // lets the tests read the compiled form

@@ -30,12 +30,20 @@ QAction *KdeW::Tastenaktion(const QString &Text, QKeySequence::StandardKey Taste
     return Aktion;
 }
 
+QAction *KdeW::Tastenaktion(const QString &Text, const QKeySequence &Taste)
+{
+    QAction *Aktion = new QAction(Text, this);
+    Aktion->setShortcut(Taste);
+    addAction(Aktion);
+    return Aktion;
+}
+
 void KdeW::Bildaktionen_anlegen()
 {
-    connect(Tastenaktion(QStringLiteral("Bild speichern …"), QKeySequence::Save), &QAction::triggered, this,
-        &KdeW::Bild_speichern);
-    connect(Tastenaktion(QStringLiteral("Bild kopieren"), QKeySequence::Copy), &QAction::triggered, this,
-        &KdeW::Bild_kopieren);
+    Menuepunkte << Tastenaktion(QStringLiteral("Bild speichern …"), QKeySequence::Save)
+                << Tastenaktion(QStringLiteral("Bild kopieren"), QKeySequence::Copy);
+    connect(Menuepunkte[Menuepunkte.size() - 2], &QAction::triggered, this, &KdeW::Bild_speichern);
+    connect(Menuepunkte.last(), &QAction::triggered, this, &KdeW::Bild_kopieren);
     // The entry claims the copy keys whether it has a selection or not.
     LEdit1->installEventFilter(this);
 }

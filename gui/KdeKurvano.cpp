@@ -3,8 +3,10 @@
 
 #include "KdeKurvano.h"
 
+#include "Diskussionsdienst.h"
 #include "Infofeld.h"
 #include "Ring.h"
+#include "Schaubild.h"
 
 #include <KAcceleratorManager>
 #include <QAction>
@@ -39,6 +41,8 @@ QFont Steuerschrift()
 
 KdeW::KdeW()
     : QMainWindow(nullptr, Qt::Window)
+    , Nebenrechner(std::make_unique<Mathe>())
+    , Zeichnung(std::make_unique<Schaubild>())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // Every paint covers the whole window itself; erasing first would only
@@ -109,6 +113,17 @@ KdeW::KdeW()
     Nachfuehrung->setInterval(0);
     connect(Nachfuehrung, &QTimer::timeout, this, &KdeW::Anzeige_nachfuehren);
 
+    // The window's own compiles for the info area write nothing: standard
+    // output carries what the paints say.
+    Nebenrechner->Stumm = true;
+    Dienst = new Diskussionsdienst(this);
+    connect(Dienst, &Diskussionsdienst::fertig, this, &KdeW::Diskussion_erhalten);
+    // Long enough for the next step of a drag or a wheel to come first.
+    Ruhe = new QTimer(this);
+    Ruhe->setSingleShot(true);
+    Ruhe->setInterval(200);
+    connect(Ruhe, &QTimer::timeout, this, &KdeW::Diskussion_verlangen);
+
     // Ctrl+Q as in every KDE program; the window has no menu to carry it.
     // Qt's Windows key scheme, which its offscreen platform uses as well,
     // has no key to quit.
@@ -125,15 +140,23 @@ KdeW::KdeW()
         Steuerelement->setAutoFillBackground(true);
     }
 
+    Ansichtsaktionen_anlegen();
     Bildaktionen_anlegen();
     Zugang_einrichten();
+}
+
+// The discussion's thread ends before the window's members go.
+KdeW::~KdeW()
+{
+    delete Dienst;
 }
 
 void KdeW::setBackground()
 {
     p.begin(&buffer);
     p.setBrush(QColor(Hintergrundfarbe));
-    Rechteck(0, 0, BILD_BREITE, BILD_HOEHE);
+    // The outline on the last column and row, as the picture has it.
+    p.drawRect(0, 0, BILD_BREITE - 1, BILD_HOEHE - 1);
     p.end();
     // Only paintEvent may paint on the window; the next one copies buffer.
     Hintergrund_neu = true;
@@ -183,6 +206,16 @@ void KdeW::Ansicht_waehlen(bool Bogenmass)
     Formelinterpreter.setRAD(Bogenmass);
 }
 
+void KdeW::Ansicht_vorgeben(const Ansicht &A)
+{
+    Ansichten[A.Bogenmass] = A;
+}
+
+const Ansicht &KdeW::Sicht() const
+{
+    return Ansichten[Formelinterpreter.statusRAD()];
+}
+
 // The formulas of the entry's text, read as the interpreter reads text: a
 // character outside Latin-1 arrives as "?", which the interpreter reports,
 // and the copy never runs past 255 characters. Copied one by one: a Latin-1
@@ -215,27 +248,6 @@ void KdeW::Bild_erneuern()
     Verlauf.merken(LEdit1->text());
 }
 
-// After every paint the interpreter holds the compile of the drawn formula,
-// and whatever tells of it follows: the entry's colour, the faults, the
-// value under the pointer and what a screen reader says of the plot.
-void KdeW::Anzeige_nachfuehren()
-{
-    Nachfuehrung->stop();
-    Kurvenbefund();
-    const QList<Infoabsatz> Liste = Punkteliste();
-    Befund_anzeigen(Liste);
-    Zeiger_anzeigen();
-    Kurve->setAccessibleDescription(Kurvenbeschreibung(Liste));
-}
-
-void KdeW::mouseMoveEvent(QMouseEvent *event)
-{
-    // The mouse takes over from the keyboard's cursor.
-    Cursorspalte = -1;
-    Zeigerstelle = event->pos();
-    Zeiger_anzeigen();
-}
-
 void KdeW::leaveEvent(QEvent *)
 {
     Zeiger_weg();
@@ -253,7 +265,8 @@ bool KdeW::eventFilter(QObject *Objekt, QEvent *Ereignis)
         && Verlauf_blaettern(static_cast<QKeyEvent *>(Ereignis))) {
         return true;
     }
-    if (Objekt == Kurve && Ereignis->type() == QEvent::KeyPress && Kurventaste(static_cast<QKeyEvent *>(Ereignis))) {
+    if (Objekt == Kurve && Ereignis->type() == QEvent::KeyPress
+        && (Schiebetaste(static_cast<QKeyEvent *>(Ereignis)) || Kurventaste(static_cast<QKeyEvent *>(Ereignis)))) {
         return true;
     }
     if (Objekt == Kurve && Ereignis->type() == QEvent::FocusOut && Cursorspalte >= 0) {

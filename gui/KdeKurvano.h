@@ -13,13 +13,21 @@
 
 #include <vector>
 
+#include "Ansicht.h"
 #include "Formel_I.h"
 #include "Formelliste.h"
 #include "Formelverlauf.h"
 #include "Kurvensatz.h"
+#include "Zoomlauf.h"
 
+#include <memory>
+#include <optional>
+#include <string>
+
+class Diskussionsdienst;
 class Infofeld;
 class Ring;
+class Schaubild;
 struct Infoabsatz;
 class QAction;
 class QButtonGroup;
@@ -32,6 +40,7 @@ class QPushButton;
 class QRadioButton;
 class QString;
 class QTimer;
+class QWheelEvent;
 
 const int BILD_BREITE = 850;
 const int BILD_HOEHE = 700;
@@ -77,23 +86,29 @@ class KdeW : public QMainWindow
 
 public:
     KdeW();
+    ~KdeW() override;
 
     void setBackground();
 
-    // The start from the command line: a formula for the entry, and the view.
+    // The start from the command line: a formula for the entry, the mode,
+    // and the view that mode starts in.
     void Formel_vorgeben(const QString &Text);
     void Ansicht_waehlen(bool Bogenmass);
+    void Ansicht_vorgeben(const Ansicht &A);
+    // The view of the mode chosen now.
+    const Ansicht &Sicht() const;
 
     // The graph below the controls, 850 x 650, as the window paints it for
-    // the entry's formula and the view now chosen.
+    // the entry's formula and the view now shown.
     QImage Bild();
 
     // After a paint, what the compiles and the discussion of the drawn
-    // formulas found, whether any of them has faults, and where one was read
-    // otherwise than it most likely means, one German note each.
+    // formulas found, the discussion waited for; whether any of them has
+    // faults, and where one was read otherwise than it most likely means,
+    // one German note each.
     const Kurvensatz &Kurvenbefund();
-    bool fehlerhaft();
-    QStringList Hinweise();
+    bool fehlerhaft() const;
+    QStringList Hinweise() const;
 
 public Q_SLOTS:
     void Zeichnen();
@@ -102,11 +117,21 @@ public Q_SLOTS:
     void RButton(int ButtonNr);
     void Bild_speichern();
     void Bild_kopieren();
+    // The view: zoom about the plot's centre, back to the mode's start view,
+    // and the y range fitted to the curves over the x range shown.
+    void Vergroessern();
+    void Verkleinern();
+    void Anfangsansicht();
+    void Einpassen();
 
 protected:
     void paintEvent(QPaintEvent *Ereignis) override;
     void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void leaveEvent(QEvent *) override;
     bool eventFilter(QObject *Objekt, QEvent *Ereignis) override;
 
@@ -115,33 +140,37 @@ private:
     void Formel_uebernehmen();
     void Bild_erneuern();
     void Anzeige_nachfuehren();
+    void Diskussion_verlangen();
+    void Diskussion_erhalten(const Kurvensatz &Neu, const std::string &Text, const Ansicht &A);
+    void Satz_setzen(Kurvensatz Neu, bool Vollstaendig);
+    void Befund_zeigen();
     void Befund_anzeigen(const QList<Infoabsatz> &Liste);
     QList<Infoabsatz> Punkteliste() const;
     QString Punkttext(const Listenpunkt &p, int Stellen) const;
+    QString Wert_x(double x, int Stellen) const;
+    QString Wert_y(double y, int Stellen) const;
     void Zeiger_anzeigen();
     QList<Infoabsatz> Zeigerzeilen(double x);
     bool Punkt_beringen(QPoint Stelle);
+    QPoint Bildstelle(const Kurvenpunkt &Punkt) const;
     void Markieren(QPoint Mitte, bool Kreuz);
     void Marke_verbergen();
     void Zeiger_weg();
     bool Kurventaste(const QKeyEvent *Taste);
-    void Bild_malen();
-    void Ausschnitt_malen(const QRect &Ausschnitt);
-    void Bild_zeichnen(const Formelliste &Liste, int Von, int Bis);
+    bool Schiebetaste(const QKeyEvent *Taste);
+    void Bild_malen(Schaubild &Ziel);
     QAction *Tastenaktion(const QString &Text, QKeySequence::StandardKey Taste);
+    QAction *Tastenaktion(const QString &Text, const QKeySequence &Taste);
     void Bildaktionen_anlegen();
+    void Ansichtsaktionen_anlegen();
     bool Kopiertaste_abgeben(QEvent *Ereignis);
     bool Verlauf_blaettern(const QKeyEvent *Taste);
     void Zugang_einrichten();
     QString Kurvenbeschreibung(const QList<Infoabsatz> &Liste);
-
-    static QRect Kurvenfeld(bool Bogenmass);
-    static void Rechteck(int x, int y, int Breite, int Hoehe);
-    static void Rahmen(int Links, int Breite);
-    static void Bogenmass_Gitter();
-    static void Bogenmass_Kurve(int Nr, int Von, int Bis);
-    static void Gradmass_Gitter();
-    static void Gradmass_Kurve(int Nr);
+    Ansicht &Sicht_aendern();
+    void Ansicht_setzen(const Ansicht &Neu, bool Bewegung);
+    void Zoomen(QPoint Stelle, int Schritte_x, int Schritte_y);
+    bool auf_der_Kurve(QPoint Stelle) const;
 
     QPixmap buffer;
     bool Hintergrund_neu = false;
@@ -155,12 +184,26 @@ private:
     Infofeld *Info;
     QWidget *Kurve; // the plot for a screen reader
     QTimer *Nachfuehrung; // Anzeige_nachfuehren once a paint is done
+    QTimer *Ruhe; // the discussion once a moving view rests
     Formelverlauf Verlauf;
     QPoint Zeigerstelle { -1, -1 }; // none while the pointer is outside
     char Eingabe[sizeof Formelinterpreter.Formel] = {}; // the text last drawn, as the interpreter reads text
     bool abgeschnitten = false; // the entry held more than Eingabe took
-    Kurvensatz Satz; // what the compiles and the discussion of Eingabe found
-    bool Satz_alt = true; // Eingabe was drawn since
+    bool Satz_abgeschnitten = false; // and when Satz was found
+    Kurvensatz Satz; // what the compiles and the discussion found of
+    std::optional<std::string> Satz_Eingabe; // this text (none before the first paint)
+    Ansicht Satz_Ansicht; // in this view,
+    bool Satz_vollstaendig = false; // with the points, or waiting for them
+    bool Ansicht_bewegt = false; // by the pointer or the keys since the last paint
+    Diskussionsdienst *Dienst;
+    std::unique_ptr<Mathe> Nebenrechner; // silent, for the window's own compiles
+    std::unique_ptr<Schaubild> Zeichnung;
+    Ansicht Ansichten[2] { Ansicht::Anfang(false), Ansicht::Anfang(true) }; // by mode, as RAD indexes
+    Zoomlauf Zoom;
+    QPoint Griff { -1, -1 }; // where the left button went down on the plot
+    Ansicht Griffansicht; // the view then
+    bool Ziehen = false; // the pointer has moved far enough to pan
+    QList<QAction *> Menuepunkte; // of the plot's context menu
     Ring *Marke; // on a listed point, or at the keyboard's cursor
     QRect Ausschnitt; // where the mark was and is: the window paints it alone
     std::vector<Listenpunkt> Punkte; // all the points that Satz lists, by x

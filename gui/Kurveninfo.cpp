@@ -5,15 +5,17 @@
 // and the readings of their formulas, their points, and the values and the
 // point under the pointer or the keyboard's cursor.
 
+#include "Diskussionsdienst.h"
 #include "Erklaerungen.h"
 #include "Infofeld.h"
 #include "KdeKurvano.h"
 #include "Ring.h"
-#include "Stumm.h"
+#include "Schaubild.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -44,60 +46,142 @@ QRgb Kurvenmarke(int Nr, int Anzahl)
 // Points nearer than this to the pointer are marked.
 const double RINGABSTAND = 5.0;
 
-// The x of a column of the plot, on the view's own scale.
-double Spaltenwert(bool Bogenmass, int Spalte)
+// Where the keyboard's cursor runs across the plot: along the x axis, or
+// through the middle where the axis lies outside.
+int Cursorzeile(const Ansicht &A)
 {
-    return Bogenmass ? (Spalte - 350) / 50.0 : Spalte - 370.0;
+    const double Null = A.Zeile(0);
+    return Null > Ansicht::OBEN && Null < Ansicht::OBEN + Ansicht::HOEHE - 1 ? int(Null)
+                                                                             : Ansicht::OBEN + Ansicht::HOEHE / 2;
 }
 
-// Where a point lies on the plot, as the view maps it; a pole on the axis.
-QPoint Bildstelle(bool Bogenmass, const Kurvenpunkt &p)
+bool Punkt_vor(const Listenpunkt &a, const Listenpunkt &b)
 {
-    const double y = std::isnan(p.y) ? 0.0 : p.y;
-    if (Bogenmass) {
-        return QPoint(351 + int(std::trunc(p.x * 50.0)), 381 - int(std::clamp(std::trunc(y * 50.0), -1e6, 1e6)));
-    }
-    return QPoint(370 + int(std::lround(p.x)), 380 - int(std::clamp(std::trunc(y), -1e6, 1e6)));
+    return a.Punkt.x < b.Punkt.x;
 }
 } // namespace
 
+// The discussion of what was drawn, waited for: computed here where the
+// discussion's thread has not brought it yet.
 const Kurvensatz &KdeW::Kurvenbefund()
 {
-    if (Satz_alt) {
-        Stumm still;
-        Satz = Kurven_diskutieren(Formelinterpreter, Eingabe);
-        Satz_alt = false;
-        Punkte.clear();
-        for (int Nr = 0; Nr < int(Satz.Formeln.size()); ++Nr) {
-            for (const Kurvenpunkt &Punkt : Satz.Formeln[Nr].Punkte.Punkte) {
-                Punkte.push_back({ Punkt, Nr });
-            }
-        }
-        for (const Schnitt &S : Satz.Schnitte) {
-            for (const Kurvenpunkt &Punkt : S.Punkte.Punkte) {
-                Punkte.push_back({ Punkt, S.Erste, S.Zweite });
-            }
-        }
-        std::stable_sort(Punkte.begin(), Punkte.end(), [](const Listenpunkt &a, const Listenpunkt &b) {
-            return a.Punkt.x < b.Punkt.x;
-        });
-        Beringt = -1;
+    const std::string Text(Eingabe);
+    if (!Satz_vollstaendig || Text != Satz_Eingabe || Sicht() != Satz_Ansicht) {
+        Dienst->vergessen();
+        Ruhe->stop();
+        Satz_Eingabe = Text;
+        Satz_Ansicht = Sicht();
+        Satz_setzen(Kurven_diskutieren(*Nebenrechner, Text, Sicht()), true);
+        Befund_zeigen();
     }
     return Satz;
 }
 
-bool KdeW::fehlerhaft()
+// After every paint the interpreter holds the compile of the drawn formula,
+// and whatever tells of it follows: the entry's colour, the faults, the
+// value under the pointer and what a screen reader says of the plot. The
+// points follow once the discussion has found them, for a moving view once
+// it rests; until then none are shown, as those of another formula or view
+// would be wrong.
+void KdeW::Anzeige_nachfuehren()
 {
-    const auto &Formeln = Kurvenbefund().Formeln;
+    Nachfuehrung->stop();
+    const std::string Text(Eingabe);
+    // The same formulas in the same view again: all that tells of them holds.
+    if (Text == Satz_Eingabe && Sicht() == Satz_Ansicht && abgeschnitten == Satz_abgeschnitten) {
+        return;
+    }
+    Satz_abgeschnitten = abgeschnitten;
+    if (Text != Satz_Eingabe) {
+        Satz_Eingabe = Text;
+        Satz_Ansicht = Sicht();
+        Satz_setzen(Formeln_befinden(*Nebenrechner, Text), false);
+        Diskussion_verlangen();
+    } else if (Sicht() != Satz_Ansicht) {
+        Satz_Ansicht = Sicht();
+        Kurvensatz Ohne_Punkte = Satz;
+        for (Formelbefund &Formel : Ohne_Punkte.Formeln) {
+            Formel.Punkte = Diskussion();
+        }
+        Ohne_Punkte.Schnitte.clear();
+        Satz_setzen(Ohne_Punkte, false);
+        if (Ansicht_bewegt) {
+            Dienst->vergessen();
+            Ruhe->start();
+        } else {
+            Diskussion_verlangen();
+        }
+    }
+    Ansicht_bewegt = false;
+    Befund_zeigen();
+}
+
+void KdeW::Diskussion_verlangen()
+{
+    Ruhe->stop();
+    if (Satz_vollstaendig) {
+        return;
+    }
+    // Of faulty formulas alone there is nothing to discuss.
+    const bool Gesund = std::any_of(Satz.Formeln.begin(), Satz.Formeln.end(), [](const Formelbefund &f) {
+        return f.Fehler.empty();
+    });
+    if (Gesund) {
+        Dienst->verlangen(*Satz_Eingabe, Satz_Ansicht);
+    } else {
+        Satz_vollstaendig = true;
+    }
+}
+
+// Only the discussion of what the window shows now counts.
+void KdeW::Diskussion_erhalten(const Kurvensatz &Neu, const std::string &Text, const Ansicht &A)
+{
+    if (Satz_vollstaendig || Text != Satz_Eingabe || A != Satz_Ansicht) {
+        return;
+    }
+    Satz_setzen(Neu, true);
+    Befund_zeigen();
+}
+
+void KdeW::Satz_setzen(Kurvensatz Neu, bool Vollstaendig)
+{
+    Satz = std::move(Neu);
+    Satz_vollstaendig = Vollstaendig;
+    Punkte.clear();
+    for (int Nr = 0; Nr < int(Satz.Formeln.size()); ++Nr) {
+        for (const Kurvenpunkt &Punkt : Satz.Formeln[Nr].Punkte.Punkte) {
+            Punkte.push_back({ Punkt, Nr });
+        }
+    }
+    for (const Schnitt &S : Satz.Schnitte) {
+        for (const Kurvenpunkt &Punkt : S.Punkte.Punkte) {
+            Punkte.push_back({ Punkt, S.Erste, S.Zweite });
+        }
+    }
+    std::stable_sort(Punkte.begin(), Punkte.end(), Punkt_vor);
+    Beringt = -1;
+}
+
+void KdeW::Befund_zeigen()
+{
+    const QList<Infoabsatz> Liste = Punkteliste();
+    Befund_anzeigen(Liste);
+    Zeiger_anzeigen();
+    Kurve->setAccessibleDescription(Kurvenbeschreibung(Liste));
+}
+
+bool KdeW::fehlerhaft() const
+{
+    const auto &Formeln = Satz.Formeln;
     return std::any_of(Formeln.begin(), Formeln.end(), [](const Formelbefund &f) {
         return !f.Fehler.empty();
     });
 }
 
-QStringList KdeW::Hinweise()
+QStringList KdeW::Hinweise() const
 {
     QStringList Texte;
-    const int Anzahl = int(Kurvenbefund().Formeln.size());
+    const int Anzahl = int(Satz.Formeln.size());
     for (int Nr = 0; Nr < Anzahl; ++Nr) {
         for (const std::string &Text : Satz.Formeln[Nr].Hinweise) {
             Texte << Vorsatz(Nr, Anzahl) + QString::fromStdString(Text);
@@ -149,9 +233,21 @@ QString KdeW::Punkttext(const Listenpunkt &Punkt, int Stellen) const
 {
     const Kurvenpunkt &p = Punkt.Punkt;
     if (Punkt.Zweite < 0 && (p.Art == Punktart::Nullstelle || p.Art == Punktart::Polstelle)) {
-        return QStringLiteral("x = ") + Zahl(p.x, Stellen);
+        return QStringLiteral("x = ") + Wert_x(p.x, Stellen);
     }
-    return QStringLiteral("(%1 | %2)").arg(Zahl(p.x, Stellen), Zahl(p.y, Stellen));
+    return QStringLiteral("(%1 | %2)").arg(Wert_x(p.x, Stellen), Wert_y(p.y, Stellen));
+}
+
+// Values as the info area shows them: rounding noise at the view's scale
+// as 0, and never -0.
+QString KdeW::Wert_x(double x, int Stellen) const
+{
+    return Zahl(Sicht().x_gezeigt(x), Stellen);
+}
+
+QString KdeW::Wert_y(double y, int Stellen) const
+{
+    return Zahl(Sicht().y_gezeigt(y), Stellen);
 }
 
 // Under a heading for each kind, the points of every curve, marked with the
@@ -203,22 +299,22 @@ QList<Infoabsatz> KdeW::Zeigerzeilen(double x)
             = Punkt.Zweite >= 0 ? QStringLiteral("Schnittpunkt") : QString::fromLatin1(Punktname(Punkt.Punkt.Art));
         QList<Infoabsatz> Zeilen { { Name, Schwarz, false,
                                        { Kurvenmarke(Punkt.Kurve, Anzahl), Kurvenmarke(Punkt.Zweite, Anzahl) } },
-            { QStringLiteral("x = ") + Zahl(Punkt.Punkt.x, 6), Schwarz, false } };
+            { QStringLiteral("x = ") + Wert_x(Punkt.Punkt.x, 6), Schwarz, false } };
         if (Punkt.Punkt.Art != Punktart::Polstelle || Punkt.Zweite >= 0) {
-            Zeilen << Infoabsatz { QStringLiteral("y = ") + Zahl(Punkt.Punkt.y, 6), Schwarz, false };
+            Zeilen << Infoabsatz { QStringLiteral("y = ") + Wert_y(Punkt.Punkt.y, 6), Schwarz, false };
         }
         return Zeilen;
     }
-    QList<Infoabsatz> Zeilen { { QStringLiteral("x = ") + Zahl(x, 3), Schwarz, false } };
-    Stumm still;
+    QList<Infoabsatz> Zeilen { { QStringLiteral("x = ") + Wert_x(x, Sicht().Stellen_x(x)), Schwarz, false } };
     for (int Nr = 0; Nr < Anzahl; ++Nr) {
         QString Wert = QStringLiteral("—");
+        // A sound formula's compile writes nothing, nor does its evaluation.
         if (Satz.Formeln[Nr].Fehler.empty()) {
             Formel_einsetzen(Formelinterpreter, Satz, Nr);
-            Formelinterpreter.x = x;
-            const double y = Formelinterpreter.Formel_Berechnen();
+            double y;
+            Formelinterpreter.Formel_Berechnen(&x, &y, 1);
             if (std::isfinite(y)) {
-                Wert = Zahl(y, 3);
+                Wert = Wert_y(y, 3);
             }
         }
         Zeilen << Infoabsatz { QStringLiteral("y = ") + Wert, Schwarz, false, { Kurvenmarke(Nr, Anzahl), 0 } };
@@ -232,10 +328,8 @@ QList<Infoabsatz> KdeW::Zeigerzeilen(double x)
 // after a paint, or the new view's x. Near a listed point it marks it.
 void KdeW::Zeiger_anzeigen()
 {
-    Kurvenbefund();
-    const bool Bogenmass = Formelinterpreter.statusRAD();
-    const QPoint Stelle = Cursorspalte >= 0 ? QPoint(Cursorspalte, 380) : Zeigerstelle;
-    if (!Kurvenfeld(Bogenmass).contains(Stelle)) {
+    const QPoint Stelle = Cursorspalte >= 0 ? QPoint(Cursorspalte, Cursorzeile(Sicht())) : Zeigerstelle;
+    if (!auf_der_Kurve(Stelle)) {
         Zeiger_weg();
         return;
     }
@@ -243,17 +337,33 @@ void KdeW::Zeiger_anzeigen()
         Beringt = -1;
         Marke_verbergen();
     }
-    Info->Zeiger_setzen(Zeigerzeilen(Spaltenwert(Bogenmass, Stelle.x())));
+    Info->Zeiger_setzen(Zeigerzeilen(Sicht().x_an(Stelle.x())));
+}
+
+bool KdeW::auf_der_Kurve(QPoint Stelle) const
+{
+    return Kurvenfeld(Sicht()).contains(Stelle);
+}
+
+// Where a point lies on the plot: at the centre of its radian dot, or on
+// its degree line; a pole on the axis, and values far outside at the edge.
+QPoint KdeW::Bildstelle(const Kurvenpunkt &Punkt) const
+{
+    const Ansicht &A = Sicht();
+    const double Zeile = std::clamp(A.Probenzeile(std::isnan(Punkt.y) ? 0.0 : Punkt.y), -1e6, 1e6);
+    if (A.Bogenmass) {
+        return QPoint(A.Probenspalte(0, Punkt.x) + 1, int(Zeile) + 1);
+    }
+    return QPoint(int(std::lround(std::clamp(A.Spalte(Punkt.x), -1e6, 1e6))), int(Zeile));
 }
 
 // Marks the listed point nearest to Stelle, if one lies near enough.
 bool KdeW::Punkt_beringen(QPoint Stelle)
 {
-    const bool Bogenmass = Formelinterpreter.statusRAD();
     int Naechster = -1;
     double Abstand = RINGABSTAND;
     for (int i = 0; i < int(Punkte.size()); ++i) {
-        const QPoint Ort = Bildstelle(Bogenmass, Punkte[i].Punkt);
+        const QPoint Ort = Bildstelle(Punkte[i].Punkt);
         const double d = std::hypot(Ort.x() - Stelle.x(), Ort.y() - Stelle.y());
         if (d <= Abstand) {
             Naechster = i;
@@ -264,7 +374,7 @@ bool KdeW::Punkt_beringen(QPoint Stelle)
         return false;
     }
     Beringt = Naechster;
-    Markieren(Bildstelle(Bogenmass, Punkte[Naechster].Punkt), false);
+    Markieren(Bildstelle(Punkte[Naechster].Punkt), false);
     return true;
 }
 
@@ -274,7 +384,7 @@ void KdeW::Markieren(QPoint Mitte, bool Kreuz)
 {
     QRect Neu(0, 0, Ring::GROESSE, Ring::GROESSE);
     Neu.moveCenter(Mitte);
-    Neu &= Kurvenfeld(Formelinterpreter.statusRAD());
+    Neu &= Kurvenfeld(Sicht());
     if (Marke->isVisible() && Marke->geometry() == Neu) {
         Marke->Form_setzen(Kreuz);
         return;
@@ -310,14 +420,12 @@ bool KdeW::Kurventaste(const QKeyEvent *Taste)
         return false;
     }
     const int Richtung = Taste->key() == Qt::Key_Left ? -1 : 1;
-    const bool Bogenmass = Formelinterpreter.statusRAD();
-    const QRect Feld = Kurvenfeld(Bogenmass);
+    const QRect Feld = Kurvenfeld(Sicht());
     const int Spalte = Cursorspalte >= 0 ? Cursorspalte : Feld.center().x();
-    Kurvenbefund();
     if (Taste->modifiers() & Qt::ShiftModifier) {
         // From a marked point to its neighbour in the list, else from the
         // cursor's x to the nearest point on that side.
-        const double x = Spaltenwert(Bogenmass, Spalte);
+        const double x = Sicht().x_an(Spalte);
         int Ziel = Beringt >= 0 ? Beringt + Richtung : -1;
         for (int i = 0; Beringt < 0 && i < int(Punkte.size()); ++i) {
             const double px = Punkte[i].Punkt.x;
@@ -329,7 +437,7 @@ bool KdeW::Kurventaste(const QKeyEvent *Taste)
             return true;
         }
         Beringt = Ziel;
-        const QPoint Ort = Bildstelle(Bogenmass, Punkte[Ziel].Punkt);
+        const QPoint Ort = Bildstelle(Punkte[Ziel].Punkt);
         Cursorspalte = std::clamp(Ort.x(), Feld.left(), Feld.right());
         Markieren(Ort, false);
         Info->Zeiger_setzen(Zeigerzeilen(Punkte[Ziel].Punkt.x));
@@ -337,7 +445,7 @@ bool KdeW::Kurventaste(const QKeyEvent *Taste)
     }
     Beringt = -1;
     Cursorspalte = std::clamp(Spalte + (Cursorspalte >= 0 ? Richtung : 0), Feld.left(), Feld.right());
-    Markieren(QPoint(Cursorspalte, 380), true);
+    Markieren(QPoint(Cursorspalte, Cursorzeile(Sicht())), true);
     Zeiger_anzeigen();
     return true;
 }

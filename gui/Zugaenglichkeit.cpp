@@ -7,6 +7,7 @@
 
 #include "Infofeld.h"
 #include "KdeKurvano.h"
+#include "Schaubild.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -20,6 +21,16 @@ void benennen(QWidget *Element, const QString &Name, const QString &Beschreibung
     Element->setAccessibleName(Name);
     Element->setAccessibleDescription(Beschreibung);
 }
+
+// The ranges of a view, its numbers written as the info area writes them.
+QString Bereichstext(const Ansicht &A)
+{
+    const auto Zahl = [](double Wert) {
+        return QString::number(Wert + 0.0, 'g', 6);
+    };
+    return QStringLiteral("x von %1 bis %2, y von %3 bis %4")
+        .arg(Zahl(A.xVon), Zahl(A.xBis), Zahl(A.yVon), Zahl(A.yBis));
+}
 }
 
 void KdeW::Zugang_einrichten()
@@ -30,14 +41,16 @@ void KdeW::Zugang_einrichten()
     benennen(ButtonZeichnen, QStringLiteral("Zeichnen"), QStringLiteral("Zeichnet die Formel der Eingabe."));
     benennen(ButtonLoeschen, QStringLiteral("Löschen"), QStringLiteral("Leert die Eingabe."));
     benennen(ButtonRahmen, QStringLiteral("Ansicht"), QStringLiteral("Bogenmaß oder Gradmaß."));
-    benennen(b1, QStringLiteral("Bogenmaß"), QStringLiteral("x von −6,4 bis 6,4; sin, cos und tan im Bogenmaß."));
-    benennen(b2, QStringLiteral("Gradmaß"), QStringLiteral("x von −360 bis 360; sin, cos und tan in Grad."));
+    benennen(b1, QStringLiteral("Bogenmaß"),
+        QStringLiteral("%1; sin, cos und tan im Bogenmaß.").arg(Bereichstext(Ansicht::Anfang(true))));
+    benennen(b2, QStringLiteral("Gradmaß"),
+        QStringLiteral("%1; sin, cos und tan in Grad.").arg(Bereichstext(Ansicht::Anfang(false))));
 
     // The window paints the plot itself; a widget of its own over it, which
     // paints nothing and lets the mouse through, gives it a place in the
     // tree a screen reader walks. It covers the wider of the two frames.
     Kurve = new QWidget(this);
-    Kurve->setGeometry(Kurvenfeld(false));
+    Kurve->setGeometry(Kurvenfeld(Ansicht::Anfang(false)));
     Kurve->setAttribute(Qt::WA_TransparentForMouseEvents);
     // Tab reaches the plot after the controls: there the arrow keys move a
     // cursor over it and step through the listed points.
@@ -51,16 +64,15 @@ void KdeW::Zugang_einrichten()
 // The formulas last drawn, the view, and the points the info area lists.
 QString KdeW::Kurvenbeschreibung(const QList<Infoabsatz> &Liste)
 {
-    const bool Bogenmass = Formelinterpreter.statusRAD();
+    const bool Bogenmass = Sicht().Bogenmass;
     QStringList Formeln;
-    for (const Formelbefund &Formel : Kurvenbefund().Formeln) {
+    for (const Formelbefund &Formel : Satz.Formeln) {
         Formeln << QStringLiteral("„%1“").arg(QString::fromLatin1(Formel.Formel.data(), int(Formel.Formel.size())));
     }
-    QString Text = QStringLiteral("%1 von %2 im %3, x von %4")
+    QString Text = QStringLiteral("%1 von %2 im %3, %4")
                        .arg(Formeln.size() > 1 ? QStringLiteral("Kurven") : QStringLiteral("Kurve"),
                            Formeln.join(QStringLiteral(", ")),
-                           Bogenmass ? QStringLiteral("Bogenmaß") : QStringLiteral("Gradmaß"),
-                           Bogenmass ? QStringLiteral("−6,4 bis 6,4") : QStringLiteral("−360 bis 360"));
+                           Bogenmass ? QStringLiteral("Bogenmaß") : QStringLiteral("Gradmaß"), Bereichstext(Sicht()));
     if (fehlerhaft()) {
         Text += QStringLiteral("; eine Formel mit Fehlern ist als Linie der 0 gezeichnet");
     }
