@@ -19,9 +19,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWheelEvent>
 
+#include <algorithm>
 #include <cstring>
 
 class KdeWTest : public QObject
@@ -59,6 +62,8 @@ private Q_SLOTS:
     void nach_jedem_Malen();
     void zeiger_springt();
     void markierung();
+    void blaettern_data();
+    void blaettern();
     void zugang_data();
     void zugang();
     void verlauf_data();
@@ -724,6 +729,111 @@ void KdeWTest::markierung()
             QStringLiteral("Tiefpunkt\nx = 1"), QStringLiteral("Nullstelle\nx = 1.73205") }));
     QTest::keyClick(Kurve, Qt::Key_Left);
     QCOMPARE(Info(w)->Zeigerzeilen().section(QLatin1Char('\n'), 0, 0), QStringLiteral("x = 1.72"));
+}
+
+namespace {
+// What the info area's list shows: its lines, and the number of points that
+// its last line says follow.
+struct Seite {
+    QStringList Zeilen;
+    int Rest = 0;
+};
+
+Seite Seite_lesen(const Infofeld *Feld)
+{
+    Seite Gelesen { Feld->Inhaltszeilen().split(QLatin1Char('\n'), Qt::SkipEmptyParts) };
+    const QRegularExpressionMatch Rest = QRegularExpression(QStringLiteral("^… und (\\d+) weitere$"))
+                                             .match(Gelesen.Zeilen.value(Gelesen.Zeilen.size() - 1));
+    if (Rest.hasMatch()) {
+        Gelesen.Rest = Rest.captured(1).toInt();
+        Gelesen.Zeilen.removeLast();
+    }
+    return Gelesen;
+}
+}
+
+// Every point can be read: the list scrolls with the wheel over the info
+// area, or with Page Down and Page Up once Tab has reached it after the
+// plot. Each page goes on from the one before and leaves none out, its last
+// line counts the points after it, and back at the top it shows what it
+// showed first. A screen reader gets them all at once. A new formula starts
+// at the top.
+void KdeWTest::blaettern_data()
+{
+    QTest::addColumn<bool>("Rad");
+    QTest::newRow("Mausrad") << true;
+    QTest::newRow("Bild ab, Bild auf") << false;
+}
+
+void KdeWTest::blaettern()
+{
+    QFETCH(bool, Rad);
+    Eingabe(w)->setText(QStringLiteral("sin(8x)"));
+    w->Zeichnen();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QWidget *Kurve = nullptr;
+    for (int i = 0; QApplication::focusWidget() != Info(w); ++i) {
+        QVERIFY(i < 10);
+        Kurve = QApplication::focusWidget();
+        QTest::keyClick(Kurve, Qt::Key_Tab);
+    }
+    QCOMPARE(Kurve->accessibleName(), QStringLiteral("Kurve"));
+
+    // The points' lines as the plot's description lists them, after its
+    // first line.
+    const auto Punktzeilen = [&] {
+        return Kurve->accessibleDescription().split(QLatin1Char('\n')).mid(1);
+    };
+    const QStringList Alle = Punktzeilen();
+    QCOMPARE(Info(w)->accessibleDescription().split(QLatin1Char('\n'), Qt::SkipEmptyParts), Alle);
+    const auto Punkte_ab = [&](int Zeile) {
+        return int(std::count_if(Alle.begin() + Zeile, Alle.end(), [](const QString &Text) {
+            return Text.startsWith(QLatin1String("x = ")) || Text.startsWith(QLatin1Char('('));
+        }));
+    };
+    const auto schieben = [&](bool vor) {
+        if (Rad) {
+            const QPoint Stelle(50, 300);
+            QWheelEvent Drehung(Stelle, Info(w)->mapToGlobal(Stelle), QPoint(),
+                QPoint(0, vor ? -QWheelEvent::DefaultDeltasPerStep : QWheelEvent::DefaultDeltasPerStep), Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(Info(w), &Drehung);
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), vor ? Qt::Key_PageDown : Qt::Key_PageUp);
+        }
+    };
+
+    const QString Oben = Info(w)->Inhaltszeilen();
+    Seite Vorige = Seite_lesen(Info(w));
+    QCOMPARE(Vorige.Zeilen, Alle.mid(0, Vorige.Zeilen.size()));
+    QVERIFY(Vorige.Rest > 0);
+    int Von = 0;
+    // To the end, and back to the top.
+    for (const bool vor : { true, false }) {
+        for (int Schritte = 0; vor ? Vorige.Rest > 0 : Von > 0; ++Schritte) {
+            QVERIFY(Schritte < Alle.size());
+            schieben(vor);
+            const Seite Neue = Seite_lesen(Info(w));
+            const int Neu_von = Alle.indexOf(Neue.Zeilen.value(0));
+            QCOMPARE(Neue.Zeilen, Alle.mid(Neu_von, Neue.Zeilen.size()));
+            QCOMPARE(Neue.Rest, Punkte_ab(Neu_von + Neue.Zeilen.size()));
+            if (vor) {
+                QVERIFY(Neu_von > Von && Neu_von <= Von + Vorige.Zeilen.size());
+            } else {
+                QVERIFY(Neu_von < Von && Neu_von + Neue.Zeilen.size() >= Von);
+            }
+            Von = Neu_von;
+            Vorige = Neue;
+        }
+    }
+    QCOMPARE(Info(w)->Inhaltszeilen(), Oben);
+
+    schieben(true);
+    Eingabe(w)->setText(QStringLiteral("cos(8x)"));
+    w->Zeichnen();
+    const Seite Neue = Seite_lesen(Info(w));
+    QCOMPARE(Neue.Zeilen, Punktzeilen().mid(0, Neue.Zeilen.size()));
 }
 
 // A screen reader finds a name and a description of their own on every part

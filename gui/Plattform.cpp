@@ -10,6 +10,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 namespace {
 bool gesetzt(const char *Variable)
@@ -35,6 +38,53 @@ bool ohne_Anzeige_verlangt(int argc, char **argv)
     return false;
 }
 
+// Qt looks into the runtime directory as the platform starts. Where
+// XDG_RUNTIME_DIR is not set, as for root in a container or over ssh, it
+// warns on standard error and falls back to a directory in /tmp that another
+// run, or another program, may have made. An offscreen run gets one of its
+// own instead: mkdtemp makes it for the user alone, and it goes at exit with
+// whatever was put in it. Where none can be made, Qt's warning says why.
+class Laufzeitordner
+{
+public:
+    ~Laufzeitordner()
+    {
+        entfernen();
+    }
+    void anlegen()
+    {
+        if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            return;
+        }
+        std::error_code Fehler;
+        std::string Vorlage = (std::filesystem::temp_directory_path(Fehler) / "kurvano-XXXXXX").string();
+        if (!Fehler && mkdtemp(Vorlage.data())) {
+            Pfad = Vorlage;
+            qputenv("XDG_RUNTIME_DIR", Pfad.c_str());
+        }
+    }
+    // Plain C++: it runs after Qt's own objects are gone.
+    void entfernen()
+    {
+        if (!Pfad.empty()) {
+            std::error_code Fehler;
+            std::filesystem::remove_all(Pfad, Fehler);
+            Pfad.clear();
+        }
+    }
+
+private:
+    std::string Pfad;
+};
+
+Laufzeitordner Eigener;
+
+void offscreen_waehlen()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    Eigener.anlegen();
+}
+
 struct Meldung {
     QtMsgType Art;
     QByteArray Kategorie;
@@ -58,6 +108,7 @@ void sammeln(QtMsgType Art, const QMessageLogContext &Zusammenhang, const QStrin
         }
         std::fprintf(stderr, "kurvano: die Anzeige lässt sich nicht öffnen: %s\n",
             qPrintable(Grund.section(QLatin1Char('\n'), 0, 0)));
+        Eigener.entfernen();
         std::_Exit(1);
     }
     Gesammelt << Meldung { Art, Zusammenhang.category, Text };
@@ -67,13 +118,13 @@ void sammeln(QtMsgType Art, const QMessageLogContext &Zusammenhang, const QStrin
 bool Plattform_waehlen(int argc, char **argv)
 {
     if (ohne_Anzeige_verlangt(argc, argv)) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        offscreen_waehlen();
         return false;
     }
     if (gesetzt("QT_QPA_PLATFORM") || gesetzt("DISPLAY") || gesetzt("WAYLAND_DISPLAY")) {
         return false;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreen_waehlen();
     return true;
 }
 

@@ -9,7 +9,9 @@
 // --license) need no display: they run on the offscreen platform, whatever
 // QT_QPA_PLATFORM, DISPLAY or WAYLAND_DISPLAY say. Without them a platform
 // the user has chosen stays, and so does a display named. True when the
-// offscreen platform stands in for a display there is none of.
+// offscreen platform stands in for a display there is none of. An offscreen
+// run without XDG_RUNTIME_DIR gets a runtime directory of its own until it
+// ends, so that Qt has no cause to warn.
 bool Plattform_waehlen(int argc, char **argv);
 
 // Called around the making of the application object. Where the platform

@@ -56,6 +56,8 @@ void KdeW::Zugang_einrichten()
     // cursor over it and step through the listed points.
     Kurve->setFocusPolicy(Qt::TabFocus);
     Kurve->installEventFilter(this);
+    // After the plot, Tab reaches the info area, which scrolls its list.
+    setTabOrder(Kurve, Info);
     benennen(Kurve, QStringLiteral("Kurve"),
         QStringLiteral("Kurve der Formel. Pfeil links und rechts bewegen eine Marke über die Kurve, mit Umschalt "
                        "springen sie von Punkt zu Punkt."));
