@@ -770,6 +770,7 @@ void KdeWTest::blaettern()
     QFETCH(bool, Rad);
     Eingabe(w)->setText(QStringLiteral("sin(8x)"));
     w->Zeichnen();
+    QTRY_VERIFY(!Info(w)->Inhaltszeilen().isEmpty());
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
     QWidget *Kurve = nullptr;
@@ -832,6 +833,7 @@ void KdeWTest::blaettern()
     schieben(true);
     Eingabe(w)->setText(QStringLiteral("cos(8x)"));
     w->Zeichnen();
+    QTRY_VERIFY(!Info(w)->Inhaltszeilen().isEmpty());
     const Seite Neue = Seite_lesen(Info(w));
     QCOMPARE(Neue.Zeilen, Punktzeilen().mid(0, Neue.Zeilen.size()));
 }
