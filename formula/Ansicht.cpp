@@ -4,7 +4,6 @@
 #include "Ansicht.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -68,7 +67,8 @@ int Exponent(double Wert)
 }
 
 // One number of a range: an optional sign, then digits with a "." and an
-// exponent as from_chars reads them, nothing else.
+// exponent as from_chars reads them, nothing else; "inf" and "nan" are read
+// to be refused as numbers that are not finite.
 bool Zahl_lesen(const std::string &Text, double &Wert)
 {
     std::size_t Anfang = 0;
@@ -76,7 +76,7 @@ bool Zahl_lesen(const std::string &Text, double &Wert)
     if (!Text.empty() && (Text[0] == '-' || Text[0] == '+')) {
         Anfang = 1;
     }
-    if (Anfang == Text.size() || !(std::isdigit(static_cast<unsigned char>(Text[Anfang])) || Text[Anfang] == '.')) {
+    if (Anfang == Text.size()) {
         return false;
     }
     const char *Ende = Text.data() + Text.size();
@@ -311,7 +311,9 @@ std::string Bereich_lesen(const std::string &Text, double &Von, double &Bis)
     }
     switch (Bereichsbreite(Von, Bis)) {
     case Breite::Zu_schmal:
-        return "„" + Text + "“: der Bereich ist zu schmal, er muss mindestens 1e-10 der größten Grenze weit sein";
+        return "„" + Text
+            + "“: der Bereich ist zu schmal, er muss mindestens 1e-10 mal so breit sein wie die größere Grenze (oder "
+              "1)";
     case Breite::Zu_breit:
         return "„" + Text + "“: der Bereich ist zu breit, höchstens 1e300";
     case Breite::Passt:

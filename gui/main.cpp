@@ -19,6 +19,7 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include <fcntl.h>
@@ -116,6 +117,33 @@ int ohne_Fenster(KdeW &Fenster, const QString &Datei, bool Analyse)
     return 0;
 }
 
+// One range of the view from its option, if given; false, with the line
+// that says what is wrong, for a range that is none.
+bool Bereich_nehmen(const QCommandLineParser &parser, const QCommandLineOption &Option, double &Von, double &Bis)
+{
+    if (!parser.isSet(Option)) {
+        return true;
+    }
+    const std::string Fehler = Bereich_lesen(parser.value(Option).toStdString(), Von, Bis);
+    if (!Fehler.empty()) {
+        melden(QStringLiteral("--%1 %2").arg(Option.names().first(), QString::fromStdString(Fehler)));
+        return false;
+    }
+    return true;
+}
+
+// The view the mode starts in: its start view, with the ranges that --x
+// and --y give.
+std::optional<Ansicht> Startansicht(
+    const QCommandLineParser &parser, bool Bogenmass, const QCommandLineOption &x, const QCommandLineOption &y)
+{
+    Ansicht A = Ansicht::Anfang(Bogenmass);
+    if (!Bereich_nehmen(parser, x, A.xVon, A.xBis) || !Bereich_nehmen(parser, y, A.yVon, A.yBis)) {
+        return std::nullopt;
+    }
+    return A;
+}
+
 // The formula as the shell gave it, read as UTF-8 whatever the locale.
 QString Formeltext(const QString &Argument)
 {
@@ -160,7 +188,12 @@ int main(int argc, char **argv)
         QStringLiteral("Die Nullstellen, Hoch-, Tief- und Wendepunkte, Polstellen und Schnittpunkte der Kurven "
                        "ausgeben, eine Zeile je Punkt: Kurve, Art, x, y, durch Tabulatoren getrennt; ohne Fenster "
                        "und ohne Anzeige. Status 2, wenn eine Formel Fehler hat."));
-    parser.addOptions({ Grad, Bild, Analyse });
+    const QCommandLineOption Bereich_x(QStringLiteral("x"),
+        QStringLiteral("Der Bereich von x, den der Graph zeigt, in der Gradansicht in Grad, etwa --x -10:10."),
+        QStringLiteral("VON:BIS"));
+    const QCommandLineOption Bereich_y(QStringLiteral("y"),
+        QStringLiteral("Der Bereich von y, den der Graph zeigt, etwa --y -100:100."), QStringLiteral("VON:BIS"));
+    parser.addOptions({ Grad, Bereich_x, Bereich_y, Bild, Analyse });
     parser.addPositionalArgument(QStringLiteral("FORMEL"),
         QStringLiteral("Die Formel, die gezeichnet wird, statt sin(X)+x^2*0.1."), QStringLiteral("[FORMEL]"));
     parser.process(app);
@@ -169,6 +202,10 @@ int main(int argc, char **argv)
     const QStringList Formeln = parser.positionalArguments();
     if (Formeln.size() > 1) {
         melden(QStringLiteral("nur eine Formel; eine Formel mit Leerzeichen gehört in Anführungszeichen"));
+        return 1;
+    }
+    std::optional<Ansicht> Start = Startansicht(parser, !parser.isSet(Grad), Bereich_x, Bereich_y);
+    if (!Start) {
         return 1;
     }
     if (Ohne_Anzeige && !parser.isSet(Bild) && !parser.isSet(Analyse)) {
@@ -181,7 +218,8 @@ int main(int argc, char **argv)
     if (!Formeln.isEmpty()) {
         top->Formel_vorgeben(Formeltext(Formeln.first()));
     }
-    top->Ansicht_waehlen(!parser.isSet(Grad));
+    top->Ansicht_waehlen(Start->Bogenmass);
+    top->Ansicht_vorgeben(*Start);
     if (parser.isSet(Bild) || parser.isSet(Analyse)) {
         const int Status = ohne_Fenster(*top, parser.value(Bild), parser.isSet(Analyse));
         delete top;
