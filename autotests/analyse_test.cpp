@@ -292,6 +292,37 @@ TEST(Analyse, Intersections)
     }
 }
 
+// Over a view that is not a start view, the zeros of its x range alone, on
+// its own grid.
+TEST(Analyse, MovedViews)
+{
+    const struct {
+        const char *Formel;
+        Ansicht A;
+        std::vector<double> Nullstellen;
+    } Faelle[] = {
+        { "sin(x)", { true, -20, 20, -1, 1 },
+            { -6 * pi, -5 * pi, -4 * pi, -3 * pi, -2 * pi, -pi, 0, pi, 2 * pi, 3 * pi, 4 * pi, 5 * pi, 6 * pi } },
+        { "x^3-3x", { true, 0.5, 3, -3, 3 }, { std::sqrt(3.0) } },
+        { "sin(x)", { false, -1000, 1000, -1, 1 }, { -900, -720, -540, -360, -180, 0, 180, 360, 540, 720, 900 } },
+    };
+    for (const auto &f : Faelle) {
+        Mathe m;
+        Mitschnitt still;
+        Uebersetzen(m, f.Formel);
+        std::vector<double> Gefunden;
+        for (const Kurvenpunkt &p : Kurve_diskutieren(m, f.A).Punkte) {
+            if (p.Art == N) {
+                Gefunden.push_back(p.x);
+            }
+        }
+        ASSERT_EQ(Gefunden.size(), f.Nullstellen.size()) << f.Formel;
+        for (std::size_t i = 0; i < Gefunden.size(); ++i) {
+            EXPECT_NEAR(Gefunden[i], f.Nullstellen[i], 1e-12 * std::fmax(1, std::abs(f.Nullstellen[i]))) << f.Formel;
+        }
+    }
+}
+
 TEST(Analyse, ViewsAndNames)
 {
     for (const bool RAD : { true, false }) {

@@ -95,29 +95,45 @@ void BefehlszeileTest::bild_data()
     QTest::addColumn<int>("Status");
     QTest::addColumn<QByteArray>("Meldung");
     QTest::addColumn<QStringList>("Hinweise");
+    QTest::addColumn<QStringList>("Bereiche");
 
     const QString Zu_lang = QStringLiteral("x") + QString(253, QLatin1Char(' ')) + QStringLiteral("+5");
-    QTest::newRow("Voreinstellung RAD") << QString() << true << 0 << QByteArray() << QStringList();
-    QTest::newRow("Voreinstellung DEG") << QString() << false << 0 << QByteArray() << QStringList();
-    QTest::newRow("x^2 DEG") << QStringLiteral("x^2") << false << 0 << QByteArray() << QStringList();
-    QTest::newRow("Pole RAD") << QStringLiteral("tan(x)") << true << 0 << QByteArray() << QStringList();
+    QTest::newRow("Voreinstellung RAD") << QString() << true << 0 << QByteArray() << QStringList() << QStringList();
+    QTest::newRow("Voreinstellung DEG") << QString() << false << 0 << QByteArray() << QStringList() << QStringList();
+    QTest::newRow("x^2 DEG") << QStringLiteral("x^2") << false << 0 << QByteArray() << QStringList() << QStringList();
+    QTest::newRow("Pole RAD") << QStringLiteral("tan(x)") << true << 0 << QByteArray() << QStringList()
+                              << QStringList();
     QTest::newRow("fehlerhaft RAD") << QStringLiteral("foo(x)") << true << 2 << QByteArray("Befehl nicht bekannt: foo")
-                                    << QStringList();
+                                    << QStringList() << QStringList();
     QTest::newRow("fehlerhaft DEG") << QStringLiteral("foo(x)") << false << 2 << QByteArray("Befehl nicht bekannt: foo")
-                                    << QStringList();
+                                    << QStringList() << QStringList();
     QTest::newRow("Latin-1") << QStringLiteral("x+\u00e4") << true << 2 << QByteArray("Befehl nicht bekannt: \xe4")
-                             << QStringList();
+                             << QStringList() << QStringList();
     QTest::newRow("Euro") << QStringLiteral("x+\u20ac") << false << 2 << QByteArray("Befehl nicht bekannt: ?")
-                          << QStringList();
+                          << QStringList() << QStringList();
     // Cut after 255 characters, the "+" at the end dropped: x, not x+5.
     QTest::newRow("256 Zeichen") << Zu_lang << false << 0 << QByteArray()
-                                 << QStringList { QStringLiteral("Hinweis: Formel nach 255 Zeichen abgeschnitten") };
+                                 << QStringList { QStringLiteral("Hinweis: Formel nach 255 Zeichen abgeschnitten") }
+                                 << QStringList();
     // Read by a rule: the picture is the rules', the status 0, the note on
     // standard error.
     QTest::newRow("x**2") << QStringLiteral("x**2") << true << 0 << QByteArray()
-                          << QStringList { QStringLiteral("Hinweis: „**“ gelesen als „*“") };
+                          << QStringList { QStringLiteral("Hinweis: „**“ gelesen als „*“") } << QStringList();
     QTest::newRow("|x|+x^2, x^3") << QStringLiteral("|x|+x^2, x^3") << false << 0 << QByteArray()
-                                  << QStringList { QStringLiteral("Hinweis: „|“ beendet die Formel – Betrag: abs(x)") };
+                                  << QStringList { QStringLiteral("Hinweis: „|“ beendet die Formel – Betrag: abs(x)") }
+                                  << QStringList();
+    // The start views' own numbers give their pictures; any other view is
+    // the window's in that view.
+    QTest::newRow("Anfangsansicht RAD") << QString() << true << 0 << QByteArray() << QStringList()
+                                        << QStringList { QStringLiteral("--x"), QStringLiteral("-6.4:6.4"),
+                                               QStringLiteral("--y"), QStringLiteral("-6:6") };
+    QTest::newRow("Anfangsansicht DEG") << QStringLiteral("tan(x)") << false << 0 << QByteArray() << QStringList()
+                                        << QStringList { QStringLiteral("--x=-360:360") };
+    QTest::newRow("100*sin(x)") << QStringLiteral("100*sin(x)") << true << 0 << QByteArray() << QStringList()
+                                << QStringList { QStringLiteral("--x"), QStringLiteral("-10:10"), QStringLiteral("--y"),
+                                       QStringLiteral("-100:100") };
+    QTest::newRow("sin(x) DEG, y allein") << QStringLiteral("sin(x)") << false << 0 << QByteArray() << QStringList()
+                                          << QStringList { QStringLiteral("--y"), QStringLiteral("-1.5:1.5") };
 }
 
 void BefehlszeileTest::bild()
@@ -127,10 +143,11 @@ void BefehlszeileTest::bild()
     QFETCH(int, Status);
     QFETCH(QByteArray, Meldung);
     QFETCH(QStringList, Hinweise);
+    QFETCH(QStringList, Bereiche);
 
     QTemporaryDir Ordner;
     const QString Datei = Ordner.filePath(QStringLiteral("bild.png"));
-    QStringList Argumente { QStringLiteral("--bild"), Datei };
+    QStringList Argumente = QStringList { QStringLiteral("--bild"), Datei } + Bereiche;
     if (!Bogenmass) {
         Argumente << QStringLiteral("--grad");
     }
@@ -147,10 +164,21 @@ void BefehlszeileTest::bild()
     } else {
         QVERIFY(Ergebnis.Ausgabe.contains(Meldung));
     }
+    // The window in the same view, its ranges read back from the arguments.
+    Ansicht A = Ansicht::Anfang(Bogenmass);
+    for (int i = 0; i < Bereiche.size(); ++i) {
+        const QStringList Teile = Bereiche[i].split(QLatin1Char('='));
+        const QString Option = Teile.first();
+        const QStringList Zahlen = (Teile.size() > 1 ? Teile[1] : Bereiche[++i]).split(QLatin1Char(':'));
+        (Option == QLatin1String("--x") ? A.xVon : A.yVon) = Zahlen[0].toDouble();
+        (Option == QLatin1String("--x") ? A.xBis : A.yBis) = Zahlen[1].toDouble();
+    }
+    w->Ansicht_vorgeben(A);
     Eingabe(w)->setText(Formel.isEmpty() ? VOREINSTELLUNG : Formel);
     Ausgabefang Fang;
     w->RButton(Bogenmass ? 1 : 2);
     QCOMPARE(QImage(Datei).convertToFormat(QImage::Format_RGB32), Eigenes_Bild(w));
+    w->Ansicht_vorgeben(Ansicht::Anfang(Bogenmass));
 }
 
 // Each row runs in a directory of its own that holds the picture alt.png
@@ -193,6 +221,25 @@ void BefehlszeileTest::ausgang_data()
     Zeile("zwei Formeln", { "--bild", "%D/neu.png", "x", "x^2" }, 1, "nur eine Formel", Vorher);
     Zeile("Fenster ohne Anzeige", {}, 1, "--bild", Vorher);
     Zeile("--help", { "--help" }, 0, "--bild <DATEI>", Vorher);
+    Zeile("--help nennt -x", { "--help" }, 0, "-x <VON:BIS>", Vorher);
+    // Ranges that are none: one line that names the option and what is
+    // wrong, and the older picture stays.
+    Zeile("leerer Bereich", { "--bild", "%D/alt.png", "--x", "5:5" }, 1, "--x „5:5“: VON muss kleiner", Vorher);
+    Zeile("umgekehrter Bereich", { "--bild", "%D/neu.png", "--y=10:-10" }, 1, "--y „10:-10“: VON muss kleiner", Vorher);
+    Zeile("kein Bereich", { "--bild", "%D/alt.png", "--x", "abc" }, 1, "--x „abc“ ist kein Bereich", Vorher);
+    Zeile("halber Bereich", { "--analyse", "--x", "1:" }, 1, "--x „1:“ ist kein Bereich", Vorher);
+    Zeile("Komma", { "--analyse", "--x", "0,5:1" }, 1, "--x „0,5:1“ ist kein Bereich", Vorher);
+    Zeile("nan", { "--bild", "%D/alt.png", "--x", "nan:1" }, 1, "--x „nan:1“: die Grenzen müssen endliche", Vorher);
+    Zeile(
+        "1e400", { "--bild", "%D/neu.png", "--y", "1e400:2" }, 1, "--y „1e400:2“: die Grenzen müssen endliche", Vorher);
+    Zeile("-inf", { "--bild", "%D/neu.png", "--x", "-inf:0" }, 1, "--x „-inf:0“: die Grenzen müssen endliche", Vorher);
+    Zeile("zu schmal", { "--bild", "%D/neu.png", "--x", "0:1e-320" }, 1, "--x „0:1e-320“: der Bereich ist zu schmal",
+        Vorher);
+    Zeile("zu breit", { "--bild", "%D/neu.png", "--y", "-1e300:1e300" }, 1,
+        "--y „-1e300:1e300“: der Bereich ist zu breit", Vorher);
+    Zeile("Fenster mit leerem Bereich", { "--x", "5:5" }, 1, "--x „5:5“", Vorher);
+    Zeile("Exponent und Vorzeichen", { "--bild", "%D/neu.png", "--x", "+1e-3:2E-3" }, 0, "",
+        Vorher + QStringList { QStringLiteral("neu.png") });
     Zeile("--version", { "--version" }, 0, "kurvano", Vorher);
     // Without XDG_RUNTIME_DIR, as root in a container: nothing on standard
     // error, and the runtime directory made in its place is gone.

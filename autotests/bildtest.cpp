@@ -16,6 +16,7 @@
 #include <cstring>
 
 using Punkte = QList<QPoint>;
+Q_DECLARE_METATYPE(Ansicht)
 
 class BildTest : public QObject
 {
@@ -38,6 +39,8 @@ private Q_SLOTS:
     void punktform_data();
     void punktform();
     void gerade_x_im_gradmass();
+    void freie_ansichten_data();
+    void freie_ansichten();
     void zwei_kurven_data();
     void zwei_kurven();
     void meldungen_data();
@@ -333,6 +336,56 @@ void BildTest::gerade_x_im_gradmass()
     QCOMPARE(gelbePunkte(B, B.rect()), 599);
 }
 
+// Views other than the start views map linearly: a constant's rows, where
+// its dots or its line lie, across the whole plot, and chosen points of a
+// curve. Worked out by hand: in x 0 to 64 and y 0 to 60 the radian view has
+// 10 pixels a unit, so 20 lies on row 80 + 40 * 10; in y -2 to 2 the degree
+// view has 150, and x 0 to 720 a pixel a degree from column 10.
+void BildTest::freie_ansichten_data()
+{
+    QTest::addColumn<QString>("Formel");
+    QTest::addColumn<Ansicht>("A");
+    QTest::addColumn<QList<int>>("Zeilen");
+    QTest::addColumn<Punkte>("gelb");
+
+    QTest::newRow("RAD 20") << "20" << Ansicht { true, 0, 64, 0, 60 } << QList<int> { 480, 481, 482 } << Punkte {};
+    QTest::newRow("RAD 50") << "50" << Ansicht { true, -10, 10, -100, 100 } << QList<int> { 230, 231, 232 }
+                            << Punkte {};
+    QTest::newRow("RAD 0.5") << "0.5" << Ansicht { true, -6.4, 6.4, -1, 1 } << QList<int> { 230, 231, 232 }
+                             << Punkte {};
+    QTest::newRow("RAD -5 unter dem Band") << "-5" << Ansicht { true, 0, 64, 0, 60 } << QList<int> {} << Punkte {};
+    QTest::newRow("DEG 1") << "1" << Ansicht { false, -360, 360, -1.5, 1.5 } << QList<int> { 180 } << Punkte {};
+    QTest::newRow("DEG sin") << "sin(x)" << Ansicht { false, 0, 720, -2, 2 } << QList<int>()
+                             << Punkte { { 100, 230 }, { 280, 530 }, { 10, 380 }, { 190, 380 } };
+}
+
+void BildTest::freie_ansichten()
+{
+    QFETCH(QString, Formel);
+    QFETCH(Ansicht, A);
+    QFETCH(QList<int>, Zeilen);
+    QFETCH(Punkte, gelb);
+
+    w->Ansicht_vorgeben(A);
+    const QImage B = Bild(w, Formel, A.Bogenmass);
+    w->Ansicht_vorgeben(Ansicht::Anfang(A.Bogenmass));
+    if (gelb.isEmpty()) {
+        QCOMPARE(gelbeZeilen(B), Zeilen);
+    }
+    if (!Zeilen.isEmpty()) {
+        const QRect Band(0, Zeilen.first(), BILD_BREITE, Zeilen.size());
+        const int Links = A.Bogenmass ? 30 : 10;
+        const int Rechts = A.Bogenmass ? 669 : 729;
+        QCOMPARE(gelbePunkte(B, Band.adjusted(0, 0, Links - BILD_BREITE, 0)), 0);
+        QCOMPARE(gelbePunkte(B, Band.adjusted(Rechts + 1, 0, 0, 0)), 0);
+        QVERIFY(gelbePunkte(B, QRect(Links, Zeilen.first(), 1, Zeilen.size())) > 0);
+        QVERIFY(gelbePunkte(B, QRect(Rechts, Zeilen.first(), 1, Zeilen.size())) > 0);
+    }
+    for (const QPoint &P : gelb) {
+        QVERIFY2(B.pixel(P) == GELB, qPrintable(QStringLiteral("(%1, %2)").arg(P.x()).arg(P.y())));
+    }
+}
+
 // Several formulas: x in yellow on the rising diagonal, -x in cyan on the
 // falling one, in both views; where they cross, the later curve lies over
 // the earlier.
@@ -401,13 +454,14 @@ void BildTest::grenzwerte_data()
     QTest::newRow("DEG -expn(1000)") << "-expn(1000)" << false << -1 << Punkte {} << Punkte {};
     // tan 90 and tan -90 leave int. The segment to tan -89 (row 437, column
     // 281) comes from the far row below, straight up to the frame's edge.
-    // tan 90 lies above, but right of the pole the curve comes from below:
-    // column 461 holds only the start of the segment from tan 91 (row 437)
-    // up to tan 92 (row 408).
+    // tan 90 lies above, but right of the pole the curve comes from below,
+    // and so does its segment to tan 91 (row 437, column 461): the same at
+    // every pole, and nothing comes down from the top.
     QTest::newRow("DEG tan(x)") << "tan(x)" << false << 10
-                                << Punkte { { 461, 437 }, { 281, 438 }, { 281, 600 }, { 281, 679 } }
-                                << Punkte { { 461, 80 }, { 461, 300 }, { 461, 400 }, { 461, 438 }, { 282, 600 },
-                                       { 281, 680 } };
+                                << Punkte { { 461, 437 }, { 461, 438 }, { 461, 600 }, { 461, 679 }, { 281, 438 },
+                                       { 281, 600 }, { 281, 679 } }
+                                << Punkte { { 461, 80 }, { 461, 300 }, { 461, 400 }, { 462, 600 }, { 282, 600 },
+                                       { 281, 680 }, { 461, 680 } };
     // Only 0 at column 370 lies in the band; the segment to it comes up from
     // row 10^12 + 380, which the raster engine draws in the column it starts in.
     QTest::newRow("DEG x*10^12") << "x*1000000000000" << false << 369

@@ -71,6 +71,10 @@ private Q_SLOTS:
     void fokus_data();
     void fokus();
     void beenden();
+    void ansicht_bewegen_data();
+    void ansicht_bewegen();
+    void ziehen();
+    void zoomgrenzen();
     void kopieren_data();
     void kopieren();
     void speichern_data();
@@ -955,6 +959,141 @@ void KdeWTest::fokus()
 
     QTest::keyClick(Tastatur, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), Steuerelement("QPushButton", QStringLiteral("Zeichnen")));
+}
+
+namespace {
+// A wheel's turn over the plot at (400, 300), as the window system sends it.
+void drehen(KdeW *w, int Winkel, Qt::KeyboardModifiers Tasten = Qt::NoModifier)
+{
+    const QPoint Stelle(400, 300);
+    QWheelEvent Drehung(
+        Stelle, w->mapToGlobal(Stelle), QPoint(), QPoint(0, Winkel), Qt::NoButton, Tasten, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &Drehung);
+}
+}
+
+// Steps of the view, each a token: R+ and R- a wheel's notch in and out,
+// F+ a fine wheel's notch in four parts, S+/S- with Shift (x only), C+/C-
+// with Ctrl and Shift (y only), N a turn of no angle, K+ and K- Ctrl++ and
+// Ctrl+-, 0 Ctrl+0. Whether the picture at the end is the one at the start,
+// and which ranges the first step changes.
+void KdeWTest::ansicht_bewegen_data()
+{
+    QTest::addColumn<bool>("Bogenmass");
+    QTest::addColumn<QString>("Schritte");
+    QTest::addColumn<bool>("wie_vorher");
+    QTest::addColumn<QString>("Achsen");
+    for (const bool Bogenmass : { true, false }) {
+        const char *M = Bogenmass ? "RAD" : "DEG";
+        // clang-format off
+        QTest::addRow("%s Rad hin und zurück", M) << Bogenmass << "R+ R-" << true << "xy";
+        QTest::addRow("%s drei Rasten hin und zurück", M) << Bogenmass << "R+ R+ R+ R- R- R-" << true << "xy";
+        QTest::addRow("%s heraus und zurück", M) << Bogenmass << "R- R+" << true << "xy";
+        QTest::addRow("%s feines Rad", M) << Bogenmass << "F+ R-" << true << "xy";
+        QTest::addRow("%s nur x", M) << Bogenmass << "S+ S-" << true << "x";
+        QTest::addRow("%s nur y", M) << Bogenmass << "C+ C-" << true << "y";
+        QTest::addRow("%s ohne Winkel", M) << Bogenmass << "N" << true << "";
+        QTest::addRow("%s Tasten", M) << Bogenmass << "K+ K+ K- K-" << true << "xy";
+        QTest::addRow("%s Strg+0", M) << Bogenmass << "R+ S+ K- C+ 0" << true << "xy";
+        QTest::addRow("%s nur hin", M) << Bogenmass << "R+" << false << "xy";
+        // clang-format on
+    }
+}
+
+void KdeWTest::ansicht_bewegen()
+{
+    QFETCH(bool, Bogenmass);
+    QFETCH(QString, Schritte);
+    QFETCH(bool, wie_vorher);
+    QFETCH(QString, Achsen);
+
+    Eingabe(w)->setText(VOREINSTELLUNG);
+    w->RButton(Bogenmass ? 1 : 2);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    const QImage Vorher = Grafik(Gemalt(w));
+    const Ansicht Anfang = w->Sicht();
+    bool Erster = true;
+    for (const QString &Schritt : Schritte.split(QLatin1Char(' '))) {
+        if (Schritt == QLatin1String("R+") || Schritt == QLatin1String("R-")) {
+            drehen(w, Schritt.endsWith(QLatin1Char('+')) ? 120 : -120);
+        } else if (Schritt == QLatin1String("F+")) {
+            for (int i = 0; i < 4; ++i) {
+                drehen(w, 30);
+            }
+        } else if (Schritt.startsWith(QLatin1Char('S')) || Schritt.startsWith(QLatin1Char('C'))) {
+            const Qt::KeyboardModifiers Tasten
+                = Schritt.startsWith(QLatin1Char('S')) ? Qt::ShiftModifier : Qt::ShiftModifier | Qt::ControlModifier;
+            drehen(w, Schritt.endsWith(QLatin1Char('+')) ? 120 : -120, Tasten);
+        } else if (Schritt == QLatin1String("N")) {
+            drehen(w, 0);
+        } else if (Schritt.startsWith(QLatin1Char('K'))) {
+            QTest::keyClick(w, Schritt.endsWith(QLatin1Char('+')) ? Qt::Key_Plus : Qt::Key_Minus, Qt::ControlModifier);
+        } else {
+            QTest::keyClick(w, Qt::Key_0, Qt::ControlModifier);
+        }
+        if (Erster) {
+            const Ansicht &Neu = w->Sicht();
+            QCOMPARE(Neu.xVon != Anfang.xVon, Achsen.contains(QLatin1Char('x')));
+            QCOMPARE(Neu.yVon != Anfang.yVon, Achsen.contains(QLatin1Char('y')));
+            QCOMPARE(Grafik(Gemalt(w)) == Vorher, Achsen.isEmpty());
+            Erster = false;
+        }
+    }
+    QCOMPARE(Grafik(Gemalt(w)) == Vorher, wie_vorher);
+    w->Ansicht_vorgeben(Anfang);
+}
+
+// A drag with the left button pans: the point grabbed stays under the
+// pointer. A move shorter than a drag's start does nothing, and the cursor
+// shows an open hand over the plot, a closed one while dragging.
+void KdeWTest::ziehen()
+{
+    Eingabe(w)->setText(QStringLiteral("x"));
+    w->RButton(1);
+    const Ansicht Anfang = w->Sicht();
+    const double Gegriffen = Anfang.x_an(400);
+    const auto Maus = [&](QEvent::Type Art, QPoint Stelle, Qt::MouseButtons Knoepfe) {
+        QMouseEvent Ereignis(Art, Stelle, Qt::LeftButton, Knoepfe, Qt::NoModifier);
+        QApplication::sendEvent(w, &Ereignis);
+    };
+    Maus(QEvent::MouseMove, QPoint(400, 300), Qt::NoButton);
+    QCOMPARE(w->cursor().shape(), Qt::OpenHandCursor);
+    Maus(QEvent::MouseButtonPress, QPoint(400, 300), Qt::LeftButton);
+    Maus(QEvent::MouseMove, QPoint(400 + QApplication::startDragDistance() / 2, 300), Qt::LeftButton);
+    QCOMPARE(w->Sicht(), Anfang);
+    Maus(QEvent::MouseMove, QPoint(460, 340), Qt::LeftButton);
+    QCOMPARE(w->cursor().shape(), Qt::ClosedHandCursor);
+    QVERIFY(std::abs(w->Sicht().x_an(460) - Gegriffen) < 1e-12);
+    QVERIFY(std::abs(w->Sicht().y_an(340) - Anfang.y_an(300)) < 1e-12);
+    Maus(QEvent::MouseButtonRelease, QPoint(460, 340), Qt::NoButton);
+    QCOMPARE(w->cursor().shape(), Qt::OpenHandCursor);
+    w->Ansicht_vorgeben(Anfang);
+}
+
+// Zooming stops at the limits of the ranges: nothing happens past them, and
+// nothing crashes on the way.
+void KdeWTest::zoomgrenzen()
+{
+    Eingabe(w)->setText(VOREINSTELLUNG);
+    w->RButton(1);
+    const Ansicht Anfang = w->Sicht();
+    for (const int Richtung : { 120, -120 }) {
+        Ansicht Vorige = w->Sicht();
+        for (int i = 0; i < 10000 && !(i > 0 && w->Sicht() == Vorige); ++i) {
+            Vorige = w->Sicht();
+            drehen(w, Richtung);
+            if (i % 100 == 0) {
+                Gemalt(w);
+            }
+        }
+        Gemalt(w);
+        const Ansicht &Ende = w->Sicht();
+        QVERIFY(Ende.zulaessig());
+        const double Weite = Ende.xBis - Ende.xVon;
+        QVERIFY(Richtung > 0 ? Weite < 1e-9 * std::max(1.0, std::abs(Ende.xVon)) : Weite > 1e299);
+    }
+    w->Ansicht_vorgeben(Anfang);
 }
 
 // Ctrl+Q closes the window, as in every KDE program, with no menu bar.

@@ -20,6 +20,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -36,7 +37,7 @@ const int ERSTE_ZEILE = 50;
 // inside its frame, borders included. A radian dot has a black centre and
 // starts in rows 81 to 679; a degree segment may come from a far row down to
 // the frame.
-struct Ansicht {
+struct Modus {
     int ButtonNr;
     QRect Kurvenbereich;
     bool schwarzePunkte;
@@ -47,16 +48,17 @@ struct Ansicht {
 
 Ausgabezaehler Ausgabe;
 KdeW *Fenster = nullptr;
-Ansicht Ansichten[] = {
+Modus Ansichten[] = {
     { 1, QRect(QPoint(30, 81), QPoint(669, 679)), true, "RAD", {}, {} },
     { 2, QRect(QPoint(10, 80), QPoint(729, 679)), false, "DEG", {}, {} },
 };
 
 // Painted as a click on the view's radio button paints it, and taken from
 // the screen.
-QImage Malen(const QString &Text, const Ansicht &A)
+QImage Malen(const QString &Text, const Modus &A)
 {
     Fenster->findChild<QLineEdit *>()->setText(Text);
+    Fenster->Ansicht_vorgeben(Ansicht::Anfang(A.ButtonNr == 1));
     Fenster->RButton(A.ButtonNr);
     return Fenster->windowHandle()
         ->screen()
@@ -65,15 +67,17 @@ QImage Malen(const QString &Text, const Ansicht &A)
         .convertToFormat(QImage::Format_RGB32);
 }
 
-[[noreturn]] void Verstoss(const char *Was, const Ansicht &A, int x, int y)
+[[noreturn]] void Verstoss(const char *Was, const Modus &A, int x, int y)
 {
-    std::fprintf(stderr, "%s in %s at (%d, %d): \"%s\"\n", Was, A.Name, x, y, Formelinterpreter.Formel);
+    const Ansicht &V = Fenster->Sicht();
+    std::fprintf(stderr, "%s in %s, x %.17g to %.17g, y %.17g to %.17g, at (%d, %d): \"%s\"\n", Was, A.Name, V.xVon,
+        V.xBis, V.yVon, V.yBis, x, y, Formelinterpreter.Formel);
     std::abort();
 }
 
-void pruefen(const QImage &Bild, const Ansicht &A, bool fehlerhaft)
+void pruefen(const QImage &Bild, const Modus &A, bool fehlerhaft, const QImage &Leer)
 {
-    const QImage &Vorbild = fehlerhaft ? A.Nulllinie : A.Leer;
+    const QImage &Vorbild = fehlerhaft ? A.Nulllinie : Leer;
     const QRect Info = Fenster->findChild<Infofeld *>()->geometry();
     for (int y = ERSTE_ZEILE; y < BILD_HOEHE; ++y) {
         const auto *Zeile = reinterpret_cast<const QRgb *>(Bild.constScanLine(y));
@@ -93,6 +97,53 @@ void pruefen(const QImage &Bild, const Ansicht &A, bool fehlerhaft)
             }
         }
     }
+}
+// A view of the input's own, anywhere between the limits of the ranges, and
+// often right at them: the bytes' hash picks the centres, the widths and
+// the mode.
+Ansicht Zufallsansicht(const std::uint8_t *Daten, std::size_t Groesse)
+{
+    std::uint64_t h = 1469598103934665603ULL;
+    for (std::size_t i = 0; i < Groesse; ++i) {
+        h = (h ^ Daten[i]) * 1099511628211ULL;
+    }
+    const auto Zahl = [&h](int Spanne) {
+        h = h * 6364136223846793005ULL + 1442695040888963407ULL;
+        return int((h >> 33) % std::uint64_t(Spanne));
+    };
+    Ansicht A = Ansicht::Anfang(Zahl(2) == 0);
+    const auto Bereich = [&](double &Von, double &Bis) {
+        const double Mitte = (Zahl(2) ? -1 : 1) * (1 + Zahl(9)) * std::pow(10.0, Zahl(306) - 6);
+        const double Enge = 1e-10 * std::max(1.0, std::abs(Mitte)) * (1 + 1e-6);
+        const double Weite = std::clamp(std::pow(10.0, Zahl(312) - 11) * (1 + Zahl(9)), Enge, 1e300);
+        Von = Mitte - Weite / 2;
+        Bis = Mitte + Weite / 2;
+    };
+    Bereich(A.xVon, A.xBis);
+    Bereich(A.yVon, A.yBis);
+    return A.zulaessig() ? A : Ansicht::Anfang(A.Bogenmass);
+}
+
+// The input's formulas in its own view: only its frame may change. NaN
+// draws nothing in any view, so "0/0" gives the picture without a curve.
+void frei_pruefen(const QString &Text, const std::uint8_t *Daten, std::size_t Groesse)
+{
+    const Ansicht Frei = Zufallsansicht(Daten, Groesse);
+    const Modus &A = Ansichten[Frei.Bogenmass ? 0 : 1];
+    QLineEdit *Eingabe = Fenster->findChild<QLineEdit *>();
+    QImage Bilder[2];
+    int Nr = 0;
+    for (const QString &Formel : { QStringLiteral("0/0"), Text }) {
+        Eingabe->setText(Formel);
+        Fenster->Ansicht_vorgeben(Frei);
+        Fenster->RButton(A.ButtonNr);
+        Bilder[Nr++] = Fenster->windowHandle()
+                           ->screen()
+                           ->grabWindow(Fenster->winId())
+                           .toImage()
+                           .convertToFormat(QImage::Format_RGB32);
+    }
+    pruefen(Bilder[1], A, false, Bilder[0]);
 }
 } // namespace
 
@@ -124,7 +175,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     // 6 lies above the radian band, 300 above the degree one.
     Ansichten[0].Leer = Malen(QStringLiteral("6"), Ansichten[0]);
     Ansichten[1].Leer = Malen(QStringLiteral("300"), Ansichten[1]);
-    for (Ansicht &A : Ansichten) {
+    for (Modus &A : Ansichten) {
         A.Nulllinie = Malen(QStringLiteral("0"), A);
     }
     return 0;
@@ -136,10 +187,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Daten, std::size_t Gro
         = QString::fromLatin1(reinterpret_cast<const char *>(Daten), int(std::min<std::size_t>(Groesse, 255)));
     // Of several formulas, a faulty one draws its line of 0 beside the others.
     const bool Eine_Formel = !Text.contains(QLatin1Char(';'));
-    for (const Ansicht &A : Ansichten) {
+    for (const Modus &A : Ansichten) {
         Ausgabe.Zeichen = 0;
         const QImage Bild = Malen(Text, A);
-        pruefen(Bild, A, Eine_Formel && Ausgabe.Zeichen > 0);
+        pruefen(Bild, A, Eine_Formel && Ausgabe.Zeichen > 0, A.Leer);
     }
+    frei_pruefen(Text, Daten, Groesse);
     return 0;
 }

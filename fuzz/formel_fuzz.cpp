@@ -155,7 +155,7 @@ void PruefeNormalform(const Mathe &m, const Ergebnis &e)
 // width for what is checked here.
 Bereich Fuzzbereich(bool RAD)
 {
-    Bereich b = Ansichtsbereich(RAD);
+    Bereich b = Ansichtsbereich(Ansicht::Anfang(RAD));
     b.Schritte = RAD ? b.Schritte / 10 : b.Schritte;
     return b;
 }

@@ -248,10 +248,8 @@ QPointF Herangeholt(QPointF Stift, QPointF Ziel)
 }
 
 // Whether the curve reaches the in-band sample i from the out-of-band row Von:
-// the in-band samples after it must move away from Von's side. tan at 90
-// degrees is +1.6e16, yet right of the pole the curve comes up from below.
-// Where the band ends before the row changes, nothing tells, and the segment
-// stays.
+// the in-band samples after it must move away from Von's side. Where the
+// band ends before the row changes, nothing tells, and the segment stays.
 bool kommt_von(const double *Zeilen, int Anzahl, double Von, int i)
 {
     const double Zeile = Zeilen[i];
@@ -263,13 +261,25 @@ bool kommt_von(const double *Zeilen, int Anzahl, double Von, int i)
     return true;
 }
 
-// Whether a segment ends at the sample i: it lies in the band, and the one
-// before it is either in the band too or a point the curve comes from. After
-// a sample without a value the pen only moves.
-bool Segment_bis(const double *Zeilen, int Anzahl, int i)
+// Where a segment that ends at the in-band sample i, in column Spalte,
+// starts: at the sample before, one column to the left, in the band or
+// outside on the side the curve comes from. tan at 90 degrees is +1.6e16, far
+// above, yet right of the pole the curve comes up from below: there the
+// segment comes straight up from the far row below, as it does right of
+// the pole at -90 degrees. After a sample without a value the pen only
+// moves.
+bool Anfang_bis(const double *Zeilen, int Anzahl, int i, int Spalte, QPointF &Anfang)
 {
     const double Vorher = Zeilen[i - 1];
-    return im_Band(Zeilen[i]) && (im_Band(Vorher) || (!std::isnan(Vorher) && kommt_von(Zeilen, Anzahl, Vorher, i)));
+    if (!im_Band(Zeilen[i]) || std::isnan(Vorher)) {
+        return false;
+    }
+    if (im_Band(Vorher) || kommt_von(Zeilen, Anzahl, Vorher, i)) {
+        Anfang = Herangeholt(QPointF(Spalte - 1, Vorher), QPointF(Spalte, Zeilen[i]));
+    } else {
+        Anfang = QPointF(Spalte, Vorher < Zeilen[i] ? FERNE_ZEILE : -FERNE_ZEILE);
+    }
+    return true;
 }
 } // namespace
 
@@ -424,9 +434,9 @@ void Schaubild::Linie_ziehen(const Ansicht &A, QRgb Farbe)
     int Linkeste = -1;
     int Rechteste = -1;
     for (int i = 1; i < Anzahl; ++i) {
-        if (Segment_bis(Zeilen, Anzahl, i)) {
+        QPointF Stift;
+        if (Anfang_bis(Zeilen, Anzahl, i, Spalten[i], Stift)) {
             const QPointF Punkt(Spalten[i], Zeilen[i]);
-            const QPointF Stift = Herangeholt(QPointF(Punkt.x() - 1, Zeilen[i - 1]), Punkt);
             Maler.drawLine(Stift, Punkt);
             Oben = std::min({ Oben, Stift.y(), Punkt.y() });
             Tiefste = std::max({ Tiefste, Stift.y(), Punkt.y() });
