@@ -63,6 +63,23 @@ void Neuzeichnen(benchmark::State &Zustand, bool Bogenmass)
     }
 }
 
+// A step of a drag: every repaint in a view moved by a pixel, so that the
+// layers are drawn anew each time.
+void Verschieben(benchmark::State &Zustand, bool Bogenmass)
+{
+    Formelinterpreter.setRAD(Bogenmass);
+    QImage Bild = Fensterbild();
+    const Ansicht Anfang = Ansicht::Anfang(Bogenmass);
+    const double Pixel = (Anfang.xBis - Anfang.xVon) / Anfang.Breite();
+    int Schritt = 0;
+    for (auto _ : Zustand) {
+        Fenster->Ansicht_vorgeben(*Anfang.verschoben(Pixel * (++Schritt % 2 + 1), 0));
+        Fenster_malen(Bild);
+        benchmark::ClobberMemory();
+    }
+    Fenster->Ansicht_vorgeben(Anfang);
+}
+
 // ---------------------------------------------------------------- radian view
 
 // Pixel row of a sample, as a double so that NaN and huge values fail the
@@ -250,6 +267,8 @@ void registrieren()
 {
     benchmark::RegisterBenchmark("Bogenmass/Neuzeichnen", Neuzeichnen, true)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Bogenmass/Auswertungen", Bogenmass_Auswertungen)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Bogenmass/Verschieben", Verschieben, true)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Gradmass/Verschieben", Verschieben, false)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Bogenmass/Einzelpunkte", Bogenmass_Einzelpunkte)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Gradmass/Neuzeichnen", Neuzeichnen, false)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Gradmass/Auswertungen", Gradmass_Auswertungen)->Unit(benchmark::kMicrosecond);

@@ -141,6 +141,7 @@ private:
     void Bild_erneuern();
     void Anzeige_nachfuehren();
     void Diskussion_verlangen();
+    void Diskussion_aufschieben();
     void Diskussion_erhalten(const Kurvensatz &Neu, const std::string &Text, const Ansicht &A);
     void Satz_setzen(Kurvensatz Neu, bool Vollstaendig);
     void Befund_zeigen();

@@ -96,7 +96,18 @@ void KdeW::Anzeige_nachfuehren()
         Satz_Eingabe = Text;
         Satz_Ansicht = Sicht();
         Satz_setzen(Formeln_befinden(*Nebenrechner, Text), false);
+        Ansicht_bewegt = false;
         Diskussion_verlangen();
+    } else if (Sicht() != Satz_Ansicht && Punkte.empty()) {
+        // Step by step of a moving view, the faults and notes stand as they
+        // are, and only the pointer's lines and the plot's description,
+        // which name the view, follow.
+        Satz_Ansicht = Sicht();
+        Satz_vollstaendig = false;
+        Diskussion_aufschieben();
+        Zeiger_anzeigen();
+        Kurve->setAccessibleDescription(Kurvenbeschreibung(Punkteliste()));
+        return;
     } else if (Sicht() != Satz_Ansicht) {
         Satz_Ansicht = Sicht();
         Kurvensatz Ohne_Punkte = Satz;
@@ -105,15 +116,22 @@ void KdeW::Anzeige_nachfuehren()
         }
         Ohne_Punkte.Schnitte.clear();
         Satz_setzen(Ohne_Punkte, false);
-        if (Ansicht_bewegt) {
-            Dienst->vergessen();
-            Ruhe->start();
-        } else {
-            Diskussion_verlangen();
-        }
+        Diskussion_aufschieben();
+    }
+    Befund_zeigen();
+}
+
+// The points of a view moved by the pointer or the keys once it rests, of
+// any other at once.
+void KdeW::Diskussion_aufschieben()
+{
+    if (Ansicht_bewegt) {
+        Dienst->vergessen();
+        Ruhe->start();
+    } else {
+        Diskussion_verlangen();
     }
     Ansicht_bewegt = false;
-    Befund_zeigen();
 }
 
 void KdeW::Diskussion_verlangen()

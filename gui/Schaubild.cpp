@@ -77,10 +77,9 @@ void Rahmen(QPainter &p, const Ansicht &A)
 
 // The radian start view: grid with labels from -6 to 6, and the triple axes:
 // 50 pixels a unit, 0 at column 350 and row 380.
-void Bogenmass_Gitter(QPainter &p, const Ansicht &A)
+void Bogenmass_Gitter(QPainter &p)
 {
     const Malzeug &Zeug = Werkzeug();
-    Rahmen(p, A);
     p.setFont(Zeug.Beschriftung);
     int Z = -6;
     for (int xl = 50; xl < 670; xl += 50) {
@@ -110,9 +109,9 @@ void Bogenmass_Gitter(QPainter &p, const Ansicht &A)
 
 // The degree start view: frame and unlabelled grid, 1 pixel a unit, every 90
 // across, every 100 up.
-void Gradmass_Gitter(QPainter &p, const Ansicht &A)
+void Gradmass_Gitter(QPainter &p)
 {
-    Rahmen(p, A);
+    p.setPen(Werkzeug().Blau);
     for (int Zeile : { 180, 280, 379, 380, 381, 480, 580 }) {
         p.drawLine(10, Zeile, 730, Zeile);
     }
@@ -177,7 +176,7 @@ void Beschriften(QPainter &p, const Ansicht &A, const std::vector<double> &xWert
 // and both axes labelled.
 void Freies_Gitter(QPainter &p, const Ansicht &A)
 {
-    Rahmen(p, A);
+    p.setPen(Werkzeug().Blau);
     std::vector<double> xWerte;
     std::vector<double> yWerte;
     const QList<int> Spalten = Spalten_der_Linien(A, xWerte);
@@ -202,8 +201,8 @@ void Freies_Gitter(QPainter &p, const Ansicht &A)
     Beschriften(p, A, xWerte, Spalten, yWerte, Zeilen);
 }
 
-// Background, frame, grid and labels: what a view shows without a curve.
-void Ebenen_zeichnen(QPainter &p, const Ansicht &A, const QColor &Umriss)
+// The background and the empty frame of a mode.
+void Grund_zeichnen(QPainter &p, const Ansicht &A, const QColor &Umriss)
 {
     // The frame covers its whole rectangle next; filled here as well, its
     // 400,000 pixels would be written twice.
@@ -212,12 +211,19 @@ void Ebenen_zeichnen(QPainter &p, const Ansicht &A, const QColor &Umriss)
     p.setBrush(Werkzeug().Hintergrund);
     Rechteck(p, 0, 0, BILD_BREITE, BILD_HOEHE);
     p.setClipRect(0, 0, LINKS_DER_KNOEPFE, BILD_HOEHE);
+    Rahmen(p, A);
+}
+
+// Grid and labels over the frame.
+void Gitter_zeichnen(QPainter &p, const Ansicht &A)
+{
+    p.setClipRect(0, 0, LINKS_DER_KNOEPFE, BILD_HOEHE);
     if (!A.ist_Anfang()) {
         Freies_Gitter(p, A);
     } else if (A.Bogenmass) {
-        Bogenmass_Gitter(p, A);
+        Bogenmass_Gitter(p);
     } else {
-        Gradmass_Gitter(p, A);
+        Gradmass_Gitter(p);
     }
 }
 
@@ -323,7 +329,10 @@ void Schaubild::Ausschnitt_malen(QPainter &Maler, const QRect &Ecke) const
 }
 
 // Drawn anew where the view, the outline's colour or the labels' resolution
-// differ from the last time; true then.
+// differ from the last time; true then. The images are kept from one view
+// to the next, and so are the background and the frame of the mode: new
+// ones at every step of a drag would have the system clear their pages, and
+// the frame fill its 400,000 pixels, each time.
 bool Schaubild::Ebenen_vorbereiten(const QPainter &Maler, const Ansicht &A)
 {
     const int Dichte[2] = { Maler.device()->logicalDpiX(), Maler.device()->logicalDpiY() };
@@ -332,12 +341,20 @@ bool Schaubild::Ebenen_vorbereiten(const QPainter &Maler, const Ansicht &A)
         && std::equal(std::begin(Dichte), std::end(Dichte), std::begin(Ebenendichte))) {
         return false;
     }
-    Ebenen = QImage(BILD_BREITE, BILD_HOEHE, QImage::Format_RGB32);
+    if (Grund.isNull() || A.Bogenmass != Ebenenansicht.Bogenmass || Umriss != Ebenenumriss) {
+        Grund = QImage(BILD_BREITE, BILD_HOEHE, QImage::Format_RGB32);
+        QPainter Grundmaler(&Grund);
+        Grund_zeichnen(Grundmaler, A, Umriss);
+    }
+    if (Ebenen.isNull()) {
+        Ebenen = QImage(BILD_BREITE, BILD_HOEHE, QImage::Format_RGB32);
+    }
+    std::memcpy(Ebenen.bits(), Grund.constBits(), Ebenen.sizeInBytes());
     // The labels' points become the pixels they have on the device.
     Ebenen.setDotsPerMeterX(qRound(Dichte[0] / 0.0254));
     Ebenen.setDotsPerMeterY(qRound(Dichte[1] / 0.0254));
     QPainter Ebenenmaler(&Ebenen);
-    Ebenen_zeichnen(Ebenenmaler, A, Umriss);
+    Gitter_zeichnen(Ebenenmaler, A);
     Ebenenansicht = A;
     Ebenenumriss = Umriss;
     std::copy(std::begin(Dichte), std::end(Dichte), std::begin(Ebenendichte));

@@ -48,6 +48,7 @@ private:
     void Punkte_setzen(const Ansicht &A, QRgb Farbe);
     void Linie_ziehen(const Ansicht &A, QRgb Farbe);
 
+    QImage Grund; // background and frame of Ebenenansicht's mode
     QImage Ebenen; // background, frame, grid and labels of Ebenenansicht
     Ansicht Ebenenansicht;
     QColor Ebenenumriss;

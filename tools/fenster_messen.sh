@@ -5,7 +5,9 @@
 # The window as the user's machine pays for it, on Xvfb: the CPU time of one
 # redraw (Return in the entry, 50 times) and the time from exec to the first
 # painted frame, of kurvano beside a bare Qt widget of the same size that
-# repaints at every key press. Builds as released, alternates the two
+# repaints at every key press; and of kurvano the CPU time of one step of a
+# drag that pans the view (50 steps of 4 pixels), beside the bare widget's
+# redraw. Builds as released, alternates the two
 # programs over several rounds and prints the medians and their ratios.
 #   tools/fenster_messen.sh [ROUNDS]    (default 7)
 # KURVANO=path measures another build of kurvano against the same widget;
@@ -62,9 +64,25 @@ ruhig() {
     done
 }
 
-# One round of one program: prints the start-up in ms and the CPU per
-# redraw in microseconds. Arguments: the point and colour of its first
-# frame, the program.
+# CPU per step of a drag across the plot, in microseconds; the window's
+# pointer starts over the plot and the button goes down there.
+ziehen() {
+    xdotool mousemove --window "$2" 200 300 mousedown 1
+    ruhig "$1"
+    vorher=$(cpu_ns "$1")
+    for i in $(seq "$TASTEN"); do
+        xdotool mousemove --window "$2" $((200 + 4 * i)) 300
+        sleep 0.02
+    done
+    ruhig "$1"
+    nachher=$(cpu_ns "$1")
+    xdotool mouseup 1
+    echo $(((nachher - vorher) / TASTEN / 1000))
+}
+
+# One round of one program: prints the start-up in ms, the CPU per redraw
+# in microseconds, and with ZIEHEN=1 the CPU per drag step. Arguments: the
+# point and colour of its first frame, the program.
 runde() {
     set -- $(build-bench/bin/fenster_uhr "$@" 2>/dev/null)
     start=$1
@@ -80,10 +98,14 @@ runde() {
     done
     ruhig "$PROGRAMM"
     nachher=$(cpu_ns "$PROGRAMM")
+    schritt=""
+    if [ "${ZIEHEN:-0}" = 1 ]; then
+        schritt=$(ziehen "$PROGRAMM" "$fenster")
+    fi
     kill "$PROGRAMM"
     while kill -0 "$PROGRAMM" 2>/dev/null; do sleep 0.05; done
     PROGRAMM=""
-    echo "$start $(((nachher - vorher) / TASTEN / 1000))"
+    echo "$start $(((nachher - vorher) / TASTEN / 1000)) $schritt"
 }
 
 median() {
@@ -93,7 +115,7 @@ median() {
 # kurvano's first frame shows the blue frame at (30, 200); the bare
 # widget's its fill.
 for r in $(seq "$RUNDEN"); do
-    runde 30 200 0000FF "$KURVANO" >>"$ARBEIT/kurvano"
+    ZIEHEN=1 runde 30 200 0000FF "$KURVANO" >>"$ARBEIT/kurvano"
     if [ -n "$VERGLEICH" ]; then
         runde 30 200 0000FF "$VERGLEICH" >>"$ARBEIT/vergleich"
     fi
@@ -112,6 +134,11 @@ zeilen() {
         "$(echo "$start $L_START" | awk '{ print $1 / $2 }')"
     printf "%-28s %10s %12s %7.2f\n" "CPU per redraw, us" "$neu" "$L_NEU" \
         "$(echo "$neu $L_NEU" | awk '{ print $1 / $2 }')"
+    if [ -n "$(cut -d' ' -f3 "$1" | head -n 1)" ]; then
+        schritt=$(cut -d' ' -f3 "$1" | median)
+        printf "%-28s %10s %12s %7.2f\n" "CPU per drag step, us" "$schritt" "$L_NEU" \
+            "$(echo "$schritt $L_NEU" | awk '{ print $1 / $2 }')"
+    fi
 }
 
 echo
