@@ -58,6 +58,8 @@ private Q_SLOTS:
     void zeiger();
     void zeiger_nach_neuzeichnen();
     void veraltet();
+    void nahe_null_data();
+    void nahe_null();
     void nach_jedem_Malen_data();
     void nach_jedem_Malen();
     void zeiger_springt();
@@ -623,6 +625,45 @@ protected:
 private:
     Infofeld *Feld;
 };
+}
+
+// Values near 0 as the info area shows them: rounding noise at the scale
+// of the view's y range is 0, a value the range resolves is itself.
+void KdeWTest::nahe_null_data()
+{
+    QTest::addColumn<QString>("Formel");
+    QTest::addColumn<double>("yBis");
+    QTest::addColumn<QString>("gezeigt");
+    QTest::addColumn<QString>("nicht");
+    // clang-format off
+    QTest::newRow("sin(x), y bis 6") << "sin(x)" << 6.0 << "(-6.28 | 0)\n(-3.14 | 0)" << "e-";
+    QTest::newRow("100*sin(x), y bis 6") << "100*sin(x)" << 6.0 << "(-6.28 | 0)\n(-3.14 | 0)" << "e-";
+    QTest::newRow("100*sin(x), y bis 100") << "100*sin(x)" << 100.0 << "(-4.71 | 100)" << "e-";
+    QTest::newRow("sin(x)/1000, y bis 6") << "sin(x)/1000" << 6.0 << "(-4.71 | 0)" << "0.001";
+    QTest::newRow("sin(x)/1000, y bis 0.01") << "sin(x)/1000" << 0.01 << "(-4.71 | 0.001)\n(1.57 | 0.001)" << "e-";
+    QTest::newRow("sin(x)+0.05, y bis 6") << "sin(x)+0.05" << 6.0 << "(-6.28 | 0.05)" << "e-";
+    // clang-format on
+}
+
+void KdeWTest::nahe_null()
+{
+    QFETCH(QString, Formel);
+    QFETCH(double, yBis);
+    QFETCH(QString, gezeigt);
+    QFETCH(QString, nicht);
+
+    Ansicht A = Ansicht::Anfang(true);
+    A.yVon = -yBis;
+    A.yBis = yBis;
+    w->Ansicht_vorgeben(A);
+    Eingabe(w)->setText(Formel);
+    w->Zeichnen();
+    QTRY_VERIFY(!Info(w)->Inhaltszeilen().isEmpty());
+    // All the points, as the area's description lists them.
+    const QString Beschreibung = Info(w)->accessibleDescription();
+    QVERIFY2(Beschreibung.contains(gezeigt), qPrintable(Beschreibung));
+    QVERIFY2(!Beschreibung.contains(nicht), qPrintable(Beschreibung));
+    w->Ansicht_vorgeben(Ansicht::Anfang(true));
 }
 
 // A discussion made stale by a newer formula is never shown: of two
