@@ -98,25 +98,28 @@ void KdeW::Anzeige_nachfuehren()
         Satz_setzen(Formeln_befinden(*Nebenrechner, Text), false);
         Ansicht_bewegt = false;
         Diskussion_verlangen();
-    } else if (Sicht() != Satz_Ansicht && Punkte.empty()) {
-        // Step by step of a moving view, the faults and notes stand as they
-        // are, and only the pointer's lines and the plot's description,
-        // which name the view, follow.
+    } else if (Sicht() != Satz_Ansicht) {
+        // The view alone has moved: the faults and notes stand, and the
+        // points go until they are found for the new view.
+        const bool Ohne_Punkte = Punkte.empty();
         Satz_Ansicht = Sicht();
+        if (!Ohne_Punkte) {
+            Kurvensatz Neu = Satz;
+            for (Formelbefund &Formel : Neu.Formeln) {
+                Formel.Punkte = Diskussion();
+            }
+            Neu.Schnitte.clear();
+            Satz_setzen(Neu, false);
+        }
         Satz_vollstaendig = false;
         Diskussion_aufschieben();
-        Zeiger_anzeigen();
-        Kurve->setAccessibleDescription(Kurvenbeschreibung(Punkteliste()));
-        return;
-    } else if (Sicht() != Satz_Ansicht) {
-        Satz_Ansicht = Sicht();
-        Kurvensatz Ohne_Punkte = Satz;
-        for (Formelbefund &Formel : Ohne_Punkte.Formeln) {
-            Formel.Punkte = Diskussion();
+        // Step by step of a drag, only the pointer's lines and the plot's
+        // description, which name the view, follow.
+        if (Ohne_Punkte) {
+            Zeiger_anzeigen();
+            Kurve->setAccessibleDescription(Kurvenbeschreibung(Punkteliste()));
+            return;
         }
-        Ohne_Punkte.Schnitte.clear();
-        Satz_setzen(Ohne_Punkte, false);
-        Diskussion_aufschieben();
     }
     Befund_zeigen();
 }
