@@ -10,6 +10,7 @@
 #include <QBrush>
 #include <QFont>
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
@@ -200,24 +201,32 @@ void Freies_Gitter(QPainter &p, const Ansicht &A)
     }
     Beschriften(p, A, xWerte, Spalten, yWerte, Zeilen);
 }
+} // namespace
 
 // The background and the empty frame of a mode.
 void Grund_zeichnen(QPainter &p, const Ansicht &A, const QColor &Umriss)
 {
+    // Each clip lies within the one the painter brings, which on a page
+    // keeps the rows above the picture clear.
+    p.save();
     // The frame covers its whole rectangle next; filled here as well, its
     // 400,000 pixels would be written twice.
-    p.setClipRegion(QRegion(0, 0, BILD_BREITE, BILD_HOEHE) - QRegion(Kurvenfeld(A)));
+    p.setClipRegion(QRegion(0, 0, BILD_BREITE, BILD_HOEHE) - QRegion(Kurvenfeld(A)), Qt::IntersectClip);
     p.setPen(Umriss);
     p.setBrush(Werkzeug().Hintergrund);
     Rechteck(p, 0, 0, BILD_BREITE, BILD_HOEHE);
-    p.setClipRect(0, 0, LINKS_DER_KNOEPFE, BILD_HOEHE);
+    p.restore();
+    p.save();
+    p.setClipRect(0, 0, LINKS_DER_KNOEPFE, BILD_HOEHE, Qt::IntersectClip);
     Rahmen(p, A);
+    p.restore();
 }
 
 // Grid and labels over the frame.
 void Gitter_zeichnen(QPainter &p, const Ansicht &A)
 {
-    p.setClipRect(0, 0, LINKS_DER_KNOEPFE, BILD_HOEHE);
+    p.save();
+    p.setClipRect(0, 0, LINKS_DER_KNOEPFE, BILD_HOEHE, Qt::IntersectClip);
     if (!A.ist_Anfang()) {
         Freies_Gitter(p, A);
     } else if (A.Bogenmass) {
@@ -225,8 +234,15 @@ void Gitter_zeichnen(QPainter &p, const Ansicht &A)
     } else {
         Gradmass_Gitter(p);
     }
+    p.restore();
 }
 
+const QFont &Kleinschrift()
+{
+    return Werkzeug().Kleinschrift;
+}
+
+namespace {
 bool im_Band(double Zeile)
 {
     return Zeile > OBEN && Zeile < UNTEN;
@@ -266,26 +282,45 @@ bool kommt_von(const double *Zeilen, int Anzahl, double Von, int i)
     }
     return true;
 }
+} // namespace
 
-// Where a segment that ends at the in-band sample i, in column Spalte,
-// starts: at the sample before, one column to the left, in the band or
-// outside on the side the curve comes from. tan at 90 degrees is +1.6e16, far
-// above, yet right of the pole the curve comes up from below: there the
-// segment comes straight up from the far row below, as it does right of
-// the pole at -90 degrees. After a sample without a value the pen only
-// moves.
-bool Anfang_bis(const double *Zeilen, int Anzahl, int i, int Spalte, QPointF &Anfang)
+// Where a segment that ends at the in-band sample i starts: at the sample
+// before, in the band or outside on the side the curve comes from. tan at
+// 90 degrees is +1.6e16, far above, yet right of the pole the curve comes
+// up from below: there the segment comes straight up from the far row
+// below, as it does right of the pole at -90 degrees. After a sample
+// without a value the pen only moves.
+Segmentanfang Segment_bis(const double *Zeilen, int Anzahl, int i)
 {
     const double Vorher = Zeilen[i - 1];
     if (!im_Band(Zeilen[i]) || std::isnan(Vorher)) {
-        return false;
+        return Segmentanfang::Keiner;
     }
     if (im_Band(Vorher) || kommt_von(Zeilen, Anzahl, Vorher, i)) {
-        Anfang = Herangeholt(QPointF(Spalte - 1, Vorher), QPointF(Spalte, Zeilen[i]));
-    } else {
-        Anfang = QPointF(Spalte, Vorher < Zeilen[i] ? FERNE_ZEILE : -FERNE_ZEILE);
+        return Segmentanfang::Voriger;
     }
-    return true;
+    return Vorher < Zeilen[i] ? Segmentanfang::Unten : Segmentanfang::Oben;
+}
+
+namespace {
+// The point that segment starts from, the sample i in column Spalte and the
+// one before one column to the left.
+bool Anfang_bis(const double *Zeilen, int Anzahl, int i, int Spalte, QPointF &Anfang)
+{
+    switch (Segment_bis(Zeilen, Anzahl, i)) {
+    case Segmentanfang::Keiner:
+        return false;
+    case Segmentanfang::Voriger:
+        Anfang = Herangeholt(QPointF(Spalte - 1, Zeilen[i - 1]), QPointF(Spalte, Zeilen[i]));
+        return true;
+    case Segmentanfang::Unten:
+        Anfang = QPointF(Spalte, FERNE_ZEILE);
+        return true;
+    case Segmentanfang::Oben:
+        Anfang = QPointF(Spalte, -FERNE_ZEILE);
+        return true;
+    }
+    return false;
 }
 } // namespace
 
@@ -301,6 +336,11 @@ Schaubild::Schaubild()
 
 void Schaubild::malen(QPainter &Maler, Mathe &m, const Formelliste &Liste, const Ansicht &A)
 {
+    // SVG, PDF and printers take lines, text and paths, not pixels.
+    if (Maler.paintEngine()->type() != QPaintEngine::Raster) {
+        Vektoren_malen(Maler, m, Liste, A);
+        return;
+    }
     // Outside the last curves' pixels, the picture holds the layers already.
     Ebenen_kopieren(Ebenen_vorbereiten(Maler, A) ? Bild.rect() : Kurvenspur);
     Kurvenspur = QRect();

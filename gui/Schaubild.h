@@ -11,11 +11,24 @@
 #include <QRect>
 
 class Mathe;
+class QFont;
 class QPainter;
 struct Formelliste;
 
 // The frame of a view's plot area, borders included; the curves stay inside.
 QRect Kurvenfeld(const Ansicht &A);
+
+// Background and frame of a view, and its grid and labels, each within the
+// painter's clip.
+void Grund_zeichnen(QPainter &p, const Ansicht &A, const QColor &Umriss);
+void Gitter_zeichnen(QPainter &p, const Ansicht &A);
+// Where the segment of a curve's line that ends at sample i, of Anzahl
+// samples in these rows, starts: nowhere, at the sample before, or far off
+// straight below or above sample i.
+enum class Segmentanfang { Keiner, Voriger, Unten, Oben };
+Segmentanfang Segment_bis(const double *Zeilen, int Anzahl, int i);
+// The font of the moved views' labels.
+const QFont &Kleinschrift();
 
 // The graph of the formulas of the entry in a view, 850 x 700 pixels: the
 // background, the black plot area in its blue frame, the grid with its
@@ -26,7 +39,8 @@ QRect Kurvenfeld(const Ansicht &A);
 // drawn once per view into an image and copied at every paint; the curves
 // go over that copy, the radian view's dots straight into its pixels, and
 // the whole is drawn onto the device at once. Nothing is allocated for
-// the samples or the dots.
+// the samples or the dots. Onto a vector device (SVG, PDF, a printer) the
+// layers are drawn as they are and each curve as one path.
 class Schaubild
 {
 public:
@@ -47,6 +61,9 @@ private:
     void Kurve_malen(Mathe &m, int Nr, const Ansicht &A);
     void Punkte_setzen(const Ansicht &A, QRgb Farbe);
     void Linie_ziehen(const Ansicht &A, QRgb Farbe);
+    // In Vektorbild.cpp.
+    void Vektoren_malen(QPainter &Maler, Mathe &m, const Formelliste &Liste, const Ansicht &A);
+    void Pfad_ziehen(QPainter &Maler, Mathe &m, int Nr, const Ansicht &A);
 
     QImage Grund; // background and frame of Ebenenansicht's mode
     QImage Ebenen; // background, frame, grid and labels of Ebenenansicht

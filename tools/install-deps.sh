@@ -20,7 +20,7 @@ test) TEST=true ;;
 esac
 
 PAKETE="cmake ninja-build g++ extra-cmake-modules
-qtbase5-dev libqt5svg5 libkf5coreaddons-dev libkf5i18n-dev libkf5widgetsaddons-dev
+qtbase5-dev libqt5svg5 libqt5svg5-dev libkf5coreaddons-dev libkf5i18n-dev libkf5widgetsaddons-dev
 fonts-liberation"
 OHNE_EMPFEHLUNGEN=""
 
