@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Kurvano developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-// The window's keys without a menu: saving and copying the picture with
-// Ctrl+S and Ctrl+C.
+// The window's keys without a menu: saving, copying and printing the
+// picture with Ctrl+S, Ctrl+C and Ctrl+P.
 
 #include "Bilddatei.h"
+#include "Blatt.h"
 #include "KdeKurvano.h"
 
 #include <KMessageBox>
@@ -17,6 +18,21 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace {
+// The formats the save dialog offers, each with the extension that a name
+// without one gets; the extension chooses the format.
+struct Dateiformat {
+    const char *Filter;
+    const char *Endung;
+};
+const Dateiformat FORMATE[] = { { "PNG-Bild (*.png)", ".png" }, { "SVG-Vektorbild (*.svg)", ".svg" },
+    { "PDF-Blatt, A4 quer (*.pdf)", ".pdf" }, { "Andere Formate nach Endung (*)", ".png" } };
+}
 
 // An action of the window itself, not of a menu bar or a tool bar, so the
 // picture stays as it is and the shortcut still works. The platform's
@@ -41,9 +57,11 @@ QAction *KdeW::Tastenaktion(const QString &Text, const QKeySequence &Taste)
 void KdeW::Bildaktionen_anlegen()
 {
     Menuepunkte << Tastenaktion(QStringLiteral("Bild speichern …"), QKeySequence::Save)
-                << Tastenaktion(QStringLiteral("Bild kopieren"), QKeySequence::Copy);
-    connect(Menuepunkte[Menuepunkte.size() - 2], &QAction::triggered, this, &KdeW::Bild_speichern);
-    connect(Menuepunkte.last(), &QAction::triggered, this, &KdeW::Bild_kopieren);
+                << Tastenaktion(QStringLiteral("Bild kopieren"), QKeySequence::Copy)
+                << Tastenaktion(QStringLiteral("Drucken …"), QKeySequence::Print);
+    connect(Menuepunkte[Menuepunkte.size() - 3], &QAction::triggered, this, &KdeW::Bild_speichern);
+    connect(Menuepunkte[Menuepunkte.size() - 2], &QAction::triggered, this, &KdeW::Bild_kopieren);
+    connect(Menuepunkte.last(), &QAction::triggered, this, &KdeW::Bild_drucken);
     // The entry claims the copy keys whether it has a selection or not.
     LEdit1->installEventFilter(this);
 }
@@ -61,14 +79,21 @@ bool KdeW::Kopiertaste_abgeben(QEvent *Ereignis)
 void KdeW::Bild_speichern()
 {
     Zeichnen();
-    const QImage Grafik = Bild();
-    QString Datei = QFileDialog::getSaveFileName(this, QStringLiteral("Bild speichern"), QStringLiteral("kurvano.png"));
+    const Bildvorlage Grafik = Vorlage();
+    QStringList Filter;
+    for (const Dateiformat &Format : FORMATE) {
+        Filter << QString::fromUtf8(Format.Filter);
+    }
+    QString Gewaehlt = Filter.first();
+    QString Datei = QFileDialog::getSaveFileName(this, QStringLiteral("Bild speichern"), QStringLiteral("kurvano.png"),
+        Filter.join(QStringLiteral(";;")), &Gewaehlt);
     if (Datei.isEmpty()) {
         return;
     }
-    // A name without an extension is a PNG, as in other KDE programs.
+    // A name without an extension gets that of the format chosen, as in
+    // other KDE programs.
     if (QFileInfo(Datei).suffix().isEmpty()) {
-        Datei += QStringLiteral(".png");
+        Datei += QString::fromLatin1(FORMATE[std::max(0, int(Filter.indexOf(Gewaehlt)))].Endung);
     }
     const QString Fehler = Bild_schreiben(Grafik, Datei);
     if (!Fehler.isEmpty()) {
@@ -80,4 +105,25 @@ void KdeW::Bild_kopieren()
 {
     Zeichnen();
     QGuiApplication::clipboard()->setImage(Bild());
+}
+
+// The sheet of a PDF file, on the page the dialog chose, A4 landscape
+// unless another was.
+void KdeW::Bild_drucken()
+{
+    Zeichnen();
+    const Bildvorlage Grafik = Vorlage();
+    QPrinter Drucker(QPrinter::HighResolution);
+    Drucker.setPageLayout(Blattlage());
+    Drucker.setDocName(QStringLiteral("kurvano"));
+    QPrintDialog Dialog(&Drucker, this);
+    if (Dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    Drucker.setResolution(Grafik.Dichte);
+    if (!Blatt_drucken(Drucker, Grafik)) {
+        const QString Ziel = Drucker.outputFileName().isEmpty() ? Drucker.printerName() : Drucker.outputFileName();
+        KMessageBox::error(
+            this, QStringLiteral("Das Blatt lässt sich nicht drucken: %1").arg(Ziel), QStringLiteral("Drucken"));
+    }
 }

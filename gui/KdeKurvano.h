@@ -28,6 +28,7 @@ class Diskussionsdienst;
 class Infofeld;
 class Ring;
 class Schaubild;
+struct Bildvorlage;
 struct Infoabsatz;
 class QAction;
 class QButtonGroup;
@@ -70,6 +71,9 @@ struct Listenpunkt {
     int Zweite = -1;
 };
 
+// The ranges of a view: "x von -6.4 bis 6.4, y von -6 bis 6".
+QString Bereichstext(const Ansicht &A);
+
 // Shared by the window's handlers; all of them run on the GUI thread.
 extern Mathe Formelinterpreter;
 extern QPainter p;
@@ -101,6 +105,9 @@ public:
     // The graph below the controls, 850 x 650, as the window paints it for
     // the entry's formula and the view now shown.
     QImage Bild();
+    // That picture for every format: also what draws it onto a vector
+    // device, the formulas and the view.
+    Bildvorlage Vorlage();
 
     // After a paint, what the compiles and the discussion of the drawn
     // formulas found, the discussion waited for; whether any of them has
@@ -117,6 +124,7 @@ public Q_SLOTS:
     void RButton(int ButtonNr);
     void Bild_speichern();
     void Bild_kopieren();
+    void Bild_drucken();
     // The view: zoom about the plot's centre, back to the mode's start view,
     // and the y range fitted to the curves over the x range shown.
     void Vergroessern();
@@ -159,7 +167,8 @@ private:
     void Zeiger_weg();
     bool Kurventaste(const QKeyEvent *Taste);
     bool Schiebetaste(const QKeyEvent *Taste);
-    void Bild_malen(Schaubild &Ziel);
+    void Bild_malen(QPainter &Maler, Schaubild &Ziel);
+    void Vektorbild_malen(QPainter &Maler);
     QAction *Tastenaktion(const QString &Text, QKeySequence::StandardKey Taste);
     QAction *Tastenaktion(const QString &Text, const QKeySequence &Taste);
     void Bildaktionen_anlegen();

@@ -4,6 +4,7 @@
 // The window's paint: the picture of the formulas in the entry, in the view
 // of the mode chosen, drawn by the picture's one painter.
 
+#include "Bilddatei.h"
 #include "KdeKurvano.h"
 #include "Schaubild.h"
 
@@ -27,7 +28,7 @@ void KdeW::paintEvent(QPaintEvent *Ereignis)
             p.drawPixmap(0, 0, buffer);
             Hintergrund_neu = false;
         }
-        Bild_malen(*Zeichnung);
+        Bild_malen(p, *Zeichnung);
     }
     Ausschnitt = QRect();
     p.end();
@@ -48,15 +49,49 @@ QImage KdeW::Bild()
     // On the window, begin gives the painter the window's text colour, which
     // the outline of the first fill keeps; on an image it would be black.
     p.setPen(palette().color(foregroundRole()));
-    Bild_malen(*Datei);
+    Bild_malen(p, *Datei);
     p.end();
     return Ganz.copy(0, 50, BILD_BREITE, BILD_HOEHE - 50);
 }
 
-// Everything a paint draws, on whatever device p has been begun on. Each
+// The same picture onto a vector device, from the painter's origin. A
+// paint of the same formulas has come first and said what the interpreter
+// has to say of them.
+void KdeW::Vektorbild_malen(QPainter &Maler)
+{
+    const auto Datei = std::make_unique<Schaubild>();
+    Maler.save();
+    Maler.setPen(palette().color(foregroundRole()));
+    Maler.setClipRect(0, 0, BILD_BREITE, BILD_HOEHE - 50, Qt::IntersectClip);
+    Maler.translate(0, -50);
+    const bool Stumm = Formelinterpreter.Stumm;
+    Formelinterpreter.Stumm = true;
+    Bild_malen(Maler, *Datei);
+    Formelinterpreter.Stumm = Stumm;
+    Maler.restore();
+}
+
+Bildvorlage KdeW::Vorlage()
+{
+    Bildvorlage Neu;
+    Neu.Pixel = Bild();
+    Neu.Vektoren = [this](QPainter &Maler) {
+        Vektorbild_malen(Maler);
+    };
+    Neu.Dichte = logicalDpiY();
+    const Formelliste Liste = Formeln_lesen();
+    for (int Nr = 0; Nr < Liste.Anzahl; ++Nr) {
+        Neu.Formeln << QString::fromLatin1(Liste.Formeln[Nr].data(), int(Liste.Formeln[Nr].size()));
+    }
+    Neu.Bereiche = QStringLiteral("%1, %2").arg(
+        Sicht().Bogenmass ? QStringLiteral("Bogenmaß") : QStringLiteral("Gradmaß"), Bereichstext(Sicht()));
+    return Neu;
+}
+
+// Everything a paint draws, on whatever device Maler has been begun on. Each
 // formula of the entry is compiled right before its curve is sampled, and
 // later curves are drawn over earlier ones.
-void KdeW::Bild_malen(Schaubild &Ziel)
+void KdeW::Bild_malen(QPainter &Maler, Schaubild &Ziel)
 {
     const Formelliste Liste = Formeln_lesen();
     Formel_setzen(Formelinterpreter, Liste.Formeln[0]);
@@ -66,5 +101,5 @@ void KdeW::Bild_malen(Schaubild &Ziel)
     if (!Nachfuehrung->isActive()) {
         Nachfuehrung->start();
     }
-    Ziel.malen(p, Formelinterpreter, Liste, Sicht());
+    Ziel.malen(Maler, Formelinterpreter, Liste, Sicht());
 }

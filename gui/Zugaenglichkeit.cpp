@@ -21,8 +21,9 @@ void benennen(QWidget *Element, const QString &Name, const QString &Beschreibung
     Element->setAccessibleName(Name);
     Element->setAccessibleDescription(Beschreibung);
 }
+}
 
-// The ranges of a view, its numbers written as the info area writes them.
+// Its numbers written as the info area writes them.
 QString Bereichstext(const Ansicht &A)
 {
     const auto Zahl = [](double Wert) {
@@ -30,7 +31,6 @@ QString Bereichstext(const Ansicht &A)
     };
     return QStringLiteral("x von %1 bis %2, y von %3 bis %4")
         .arg(Zahl(A.xVon), Zahl(A.xBis), Zahl(A.yVon), Zahl(A.yBis));
-}
 }
 
 void KdeW::Zugang_einrichten()

@@ -11,7 +11,6 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QIcon>
-#include <QImage>
 #include <QStringList>
 
 #include <charconv>
@@ -90,7 +89,7 @@ void Kurven_ausgeben(const Kurvensatz &Satz)
 // a formula has faults and so draws as the line of 0 and has no points.
 int ohne_Fenster(KdeW &Fenster, const QString &Datei, bool Analyse)
 {
-    const QImage Grafik = Fenster.Bild();
+    const Bildvorlage Grafik = Fenster.Vorlage();
     const Kurvensatz &Satz = Fenster.Kurvenbefund();
     if (Satz.Zu_viele) {
         melden(QStringLiteral("höchstens sechs Formeln; die Eingabe hat mehr"));
@@ -180,9 +179,10 @@ int main(int argc, char **argv)
     about.setupCommandLine(&parser);
     const QCommandLineOption Grad(QStringLiteral("grad"), QStringLiteral("In der Gradansicht (DEG) beginnen."));
     const QCommandLineOption Bild(QStringLiteral("bild"),
-        QStringLiteral("Den Graphen als Bild in <DATEI> schreiben und enden, ohne Fenster und ohne Anzeige. Die "
-                       "Endung wählt das Format (png, jpg, bmp, …). Status 1, wenn die Datei nicht geschrieben werden "
-                       "kann, 2, wenn die Formel Fehler hat."),
+        QStringLiteral(
+            "Den Graphen als Bild in <DATEI> schreiben und enden, ohne Fenster und ohne Anzeige. Die "
+            "Endung wählt das Format (png, svg, pdf, jpg, …). Status 1, wenn die Datei nicht geschrieben werden "
+            "kann, 2, wenn die Formel Fehler hat."),
         QStringLiteral("DATEI"));
     const QCommandLineOption Analyse(QStringLiteral("analyse"),
         QStringLiteral("Die Nullstellen, Hoch-, Tief- und Wendepunkte, Polstellen und Schnittpunkte der Kurven "
