@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 class BefehlszeileTest : public QObject
 {
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void ausgang();
     void analyse_data();
     void analyse();
+    void voreinstellung_svg();
 
 private:
     struct Lauf {
@@ -211,6 +213,8 @@ void BefehlszeileTest::ausgang_data()
     Zeile("unbekannte Endung", { "--bild", "%D/neu.xyz" }, 1, "png, ppm", Vorher);
     Zeile("ohne Endung", { "--bild", "%D/neu" }, 1, "png, ppm", Vorher);
     Zeile("fehlendes Verzeichnis", { "--bild", "%D/fehlt/neu.png" }, 1, "fehlt/neu.png", Vorher);
+    Zeile("fehlendes Verzeichnis, svg", { "--bild", "%D/fehlt/neu.svg" }, 1, "fehlt/neu.svg", Vorher);
+    Zeile("fehlendes Verzeichnis, pdf", { "--bild", "%D/fehlt/neu.pdf" }, 1, "fehlt/neu.pdf", Vorher);
     Zeile("Verzeichnis ist Datei", { "--bild", "%D/datei/neu.png" }, 1, "datei/neu.png", Vorher);
     Zeile("nur lesbar", { "--bild", "/proc/kurvano.png" }, 1, "/proc/kurvano.png", Vorher);
     // Full after 2 KiB: the picture's last write fails, or an earlier one.
@@ -356,6 +360,36 @@ void BefehlszeileTest::analyse()
         }
     }
     QCOMPARE(Gelesen, Punkte);
+}
+
+// The formula Kurvano starts with as SVG: well-formed XML, small, and its
+// curve one path, in the curve's colour.
+void BefehlszeileTest::voreinstellung_svg()
+{
+    QTemporaryDir Ordner;
+    const QString Datei = Ordner.filePath(QStringLiteral("bild.svg"));
+    QCOMPARE(starten({ QStringLiteral("--bild"), Datei }).Status, 0);
+    QFile Svg(Datei);
+    QVERIFY(Svg.open(QIODevice::ReadOnly));
+    QVERIFY2(Svg.size() < 200000, qPrintable(QString::number(Svg.size())));
+
+    QXmlStreamReader Leser(&Svg);
+    QStringList Striche { QStringLiteral("none") }; // the stroke of each open element
+    QStringList Pfade; // the stroke of each path
+    while (!Leser.atEnd()) {
+        Leser.readNext();
+        if (Leser.isStartElement()) {
+            const QStringRef Strich = Leser.attributes().value(QStringLiteral("stroke"));
+            Striche << (Strich.isEmpty() ? Striche.last() : Strich.toString());
+            if (Leser.name() == QLatin1String("path")) {
+                Pfade << Striche.last();
+            }
+        } else if (Leser.isEndElement()) {
+            Striche.removeLast();
+        }
+    }
+    QVERIFY2(!Leser.hasError(), qPrintable(Leser.errorString()));
+    QCOMPARE(Pfade, QStringList { QColor(GELB).name() });
 }
 
 QTEST_MAIN(BefehlszeileTest)

@@ -26,7 +26,8 @@ OHNE_EMPFEHLUNGEN=""
 
 if $TEST; then
     PAKETE="$PAKETE libgtest-dev libbenchmark-dev libmuparser-dev clang libclang-rt-14-dev clang-format
-xvfb xauth xdotool x11-utils libx11-dev desktop-file-utils appstream reuse locales"
+xvfb xauth xdotool x11-utils libx11-dev desktop-file-utils appstream reuse locales
+librsvg2-bin poppler-utils"
     # Without its recommendations: ImageMagick's would bring Ghostscript's
     # fonts, which take the name "courier" from Liberation Mono.
     OHNE_EMPFEHLUNGEN="imagemagick"
