@@ -125,20 +125,31 @@ void DauerTest::sitzung()
             Abweichend << Fall(i);
         }
         // After whole rounds, when the window holds what it found of the
-        // same formula in the same view.
-        if ((i + 1) % Runde == 0) {
+        // same formula in the same view, and once the discussion's thread
+        // has had time to finish what it ran. What Qt and the threads keep
+        // in use goes up and down by a few kilobytes between rounds, a leak
+        // only up: the most of the rounds before EINGESCHWUNGEN against the
+        // least of as many at the end.
+        const int Nach = i + 1;
+        const bool davor = Nach > 2 * EINGESCHWUNGEN / 3 && Nach <= EINGESCHWUNGEN;
+        const bool danach = Nach > REPAINTS - EINGESCHWUNGEN / 3;
+        if (Nach % Runde == 0 && (davor || danach)) {
             w->Kurvenbefund();
-            if (i + 1 <= EINGESCHWUNGEN) {
-                Anfang = belegterSpeicher();
+            QTest::qWait(20);
+            const std::size_t Belegt = belegterSpeicher();
+            if (davor) {
+                Anfang = std::max(Anfang, Belegt);
+            } else {
+                Ende = Ende == 0 ? Belegt : std::min(Ende, Belegt);
             }
-            Ende = belegterSpeicher();
         }
     }
     std::cout.rdbuf(Alt);
     delete w;
     Lecksuche();
 
-    qInfo("heap in use after %d repaints: %zu bytes, after %d: %zu bytes", EINGESCHWUNGEN, Anfang, REPAINTS, Ende);
+    qInfo("heap in use after %d repaints: %zu bytes at most, after %d: %zu bytes at least", EINGESCHWUNGEN, Anfang,
+        REPAINTS, Ende);
     QVERIFY2(Ende <= Anfang + SCHWANKUNG, "the heap grew during the session");
     QCOMPARE(Abweichend, QStringList());
 }
