@@ -9,8 +9,9 @@
 
 namespace {
 // Evaluations for one bracket: enough for bisection across every double
-// between two samples, with room for the faster steps that failed.
-const int AufrufeJeEingrenzung = 80;
+// between two samples, with room for a faster step before each bisection
+// that failed.
+const int AufrufeJeEingrenzung = 160;
 
 // The doubles in their order as integers, -0 and +0 the same.
 std::int64_t Rang(double x)
@@ -26,12 +27,6 @@ double aus_Rang(std::int64_t r)
     double x;
     std::memcpy(&x, &Bits, sizeof x);
     return x;
-}
-
-// How many doubles lie between a and b (a < b), without overflow.
-std::uint64_t Abstand(double a, double b)
-{
-    return static_cast<std::uint64_t>(Rang(b)) - static_cast<std::uint64_t>(Rang(a));
 }
 
 // c moved strictly between a and b, which are at least two doubles apart.
@@ -66,6 +61,17 @@ double Vorschlag(const Stelle &Zuletzt, const Stelle &Davor, int Stufe, bool Pol
 
 } // namespace
 
+double Nachbar(double x, bool Rechts)
+{
+    return aus_Rang(Rang(x) + (Rechts ? 1 : -1));
+}
+
+// Without overflow, by the difference of the ranks as unsigned numbers.
+std::uint64_t Abstand(double a, double b)
+{
+    return static_cast<std::uint64_t>(Rang(b)) - static_cast<std::uint64_t>(Rang(a));
+}
+
 double Mitte(double a, double b)
 {
     const double Von = std::fmin(a, b);
@@ -73,9 +79,11 @@ double Mitte(double a, double b)
 }
 
 // Newton's step is taken only where it stays in the bracket and is at most
-// half the step before the last one, as in the safeguarded Newton method;
-// else the bracket is bisected. Once Newton's steps converge they fall on
-// the end of the bracket they come from, and moving them strictly inside
+// half the step before the last one, as in the safeguarded Newton method,
+// and where the last two steps have halved the bracket, counted in
+// doubles; else the bracket is bisected. At a multiple zero of f' Newton's
+// steps shrink by only a third each, from one side. Once Newton's steps
+// converge they fall on the end of the bracket they come from, and moving them strictly inside
 // tries the double next to it: the bracket closes on adjacent doubles.
 Eingrenzung Vorzeichenwechsel_eingrenzen(Nachrechnung &f, const Stelle &a, const Stelle &b, int Stufe, bool Pol)
 {
@@ -88,16 +96,21 @@ Eingrenzung Vorzeichenwechsel_eingrenzen(Nachrechnung &f, const Stelle &a, const
     Stelle Davor = VonLinks ? b : a;
     double SchrittDavor = b.x - a.x;
     double Schritt = SchrittDavor;
+    // The bracket's width before the last step and before the one before.
+    std::uint64_t Breiten[2] = { UINT64_MAX, UINT64_MAX };
     for (int Aufrufe = 0; Abstand(e.Links.x, e.Rechts.x) > 1 && Aufrufe < AufrufeJeEingrenzung && !f.erschoepft();
          ++Aufrufe) {
+        const std::uint64_t Breite = Abstand(e.Links.x, e.Rechts.x);
         const double Roh = Vorschlag(Zuletzt, Davor, Stufe, Pol);
         double c = einklemmen(Roh, e.Links.x, e.Rechts.x);
         // A step that leaves the bracket by more than its own length goes
         // the wrong way.
         const double Laenge = std::abs(c - Zuletzt.x);
-        if (!(Laenge <= 0.5 * std::abs(SchrittDavor)) || !(std::abs(Roh - c) <= Laenge)) {
+        if (!(Laenge <= 0.5 * std::abs(SchrittDavor)) || !(std::abs(Roh - c) <= Laenge) || Breite > Breiten[1] / 2) {
             c = Mitte(e.Links.x, e.Rechts.x);
         }
+        Breiten[1] = Breiten[0];
+        Breiten[0] = Breite;
         SchrittDavor = Schritt;
         Schritt = c - Zuletzt.x;
         const Stelle m = f.an(c);

@@ -6,6 +6,8 @@
 
 #include "Kurvendiskussion.h"
 
+#include <cstdint>
+
 // A point of the curve: x with f, f' and f'' there.
 struct Stelle {
     double x;
@@ -16,6 +18,13 @@ struct Stelle {
 // length: bisection by it ends on adjacent doubles in at most 64 steps,
 // also around 0.
 double Mitte(double a, double b);
+
+// The double next to x, to the right or to the left; -0 and +0 count as
+// one, so that next to -5e-324 lies +0, where a jump at 0 shows.
+double Nachbar(double x, bool Rechts);
+
+// How many doubles lie between a and b (a <= b): 1 for adjacent ones.
+std::uint64_t Abstand(double a, double b);
 
 // f (Stufe 0), f' (1) or f'' (2) of a.
 inline double Ableitung(const Abgeleitet &a, int Stufe)

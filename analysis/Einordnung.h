@@ -19,6 +19,20 @@ bool waechst_unbeschraenkt(const Stelle &e, double Naehe, double Bezug);
 // zero, which is about the square of the precision in x.
 bool beruehrt_Null(double y, double Bezug);
 
+// Whether f jumps at m, where it changes by Schritt from the double before
+// m to the double after it: by more than a small part of Spanne, how far
+// it goes from m to the samples around it. A continuous f changes there
+// by next to nothing of that, rounding included.
+bool springt(double Schritt, double Spanne);
+
+// Whether f, which has no value or is infinite at the sample x, tends to
+// the same finite value from both sides: a hole, as (x^2-x)/(x-1) has at
+// 1, not a pole. Its values at a half, a quarter and an eighth of the
+// grid's step Weite from x must close in on one value from either side, by
+// changes that shrink, not by the steady ones of a logarithm or the
+// growing ones of a pole.
+bool Luecke(Nachrechnung &f, double x, double Weite);
+
 enum class Randart : unsigned char { Nichts, Nullstelle, Polstelle };
 
 // What the edge of f's domain is at Rand, where the double next to it on

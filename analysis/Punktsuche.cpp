@@ -11,14 +11,25 @@
 #include "Punktsuche.h"
 
 #include "Einordnung.h"
+#include "Nachweis.h"
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
 // Points of a kind that show that more exist than are listed.
 const int Mehr_als_gelistet = MAX_PUNKTE_JE_ART + 1;
+
+// Points of a kind no more than this many doubles apart are one: two
+// candidates may narrow to either double beside it, or to the double with
+// f = 0 and the one beside it.
+const std::uint64_t Wenige_Doubles = 4;
+
+// How far below a quarter step the search for the nearest value of f' or
+// f'' beside a sample without one starts at most, in halvings.
+const int Feinste_Teilung = 60;
 
 // What rounding leaves of a constant in its derivatives, relative to it.
 const double Rundung = 1e3 * std::numeric_limits<double>::epsilon();
@@ -121,12 +132,17 @@ private:
     void Vorzeichen_verfolgen(const Folge &s);
     void Schritt(const Folge &s, Vorzeichenlauf &l, int Stufe, int p, const Abgeleitet &a);
     void merken(Kandidat::Art Sorte, int Stufe, const Folge &s, int Links, int Mitte, int Rechts);
+    bool erklaert_daneben(const Folge &s, int Links, int Rechts, int Stufe) const;
 
     void bearbeiten(const Kandidat &k);
-    void eingrenzen(const Kandidat &k);
+    void eingrenzen(const Kandidat &k, bool Beiseite = true);
+    void an_Mitte(const Kandidat &k);
+    Stelle naechste(double x, double Seite, int Stufe);
     void Punkt(const Kandidat &k, const Stelle &m);
+    bool stetig(const Kandidat &k, const Stelle &m, const Stelle &Vor, const Stelle &Nach) const;
+    double Schrittweite() const;
     bool flach(const Kandidat &k, const Stelle &m);
-    void Extremum(const Kandidat &k, const Stelle &m);
+    void Extremum(const Kandidat &k, const Stelle &m, double d);
     void Pol(double x);
     void dazu(Punktart Art, const Stelle &m);
     bool gesucht(const Kandidat &k);
@@ -302,7 +318,9 @@ unsigned Muster(const Abgeleitet &a)
 // sample before, or are 0 again where no sign went before or a run of 0 is
 // long enough to hide any change. One comparison of their bits passes them;
 // the last sample with a sign is brought up to date only at the next one
-// that changes something.
+// that changes something, and only where there is one: after a sample that
+// is a zero of its own, +0 or -0 (0 * (0-2) is -0), none is, and the
+// samples passed since had no sign.
 void Punktsuche::Vorzeichen_verfolgen(const Folge &s)
 {
     const int Stufen = Alle ? 3 : 2;
@@ -314,7 +332,7 @@ void Punktsuche::Vorzeichen_verfolgen(const Folge &s)
             return;
         }
         for (int Stufe = 0; Stufe < Stufen; ++Stufe) {
-            if (Stand != ~0u && Lauf[Stufe].Luecke == 0) {
+            if (Stand != ~0u && Lauf[Stufe].Luecke == 0 && Lauf[Stufe].Letzte >= 0) {
                 Lauf[Stufe].Letzte = p - 1;
             }
             Schritt(s, Lauf[Stufe], Stufe, p, a);
@@ -378,7 +396,22 @@ void Punktsuche::Schritt(const Folge &s, Vorzeichenlauf &l, int Stufe, int p, co
 // between Links and Mitte, which is Rechts as well.
 void Punktsuche::merken(Kandidat::Art Sorte, int Stufe, const Folge &s, int Links, int Mitte, int Rechts)
 {
+    if (Stufe > 0 && !erklaert_daneben(s, Links, Rechts, Stufe)) {
+        return;
+    }
     Kandidaten.push_back({ Sorte, static_cast<unsigned char>(Stufe), s.an(Links), s.an(Mitte), s.an(Rechts) });
+}
+
+// An extremum or inflection point changes f or f' beside it as f' or f''
+// says, on one side at least: a change of sign of f' or f'' between
+// samples where neither side shows that is rounding, and not worth
+// narrowing. Where the stretch has no step beside it, it is kept.
+bool Punktsuche::erklaert_daneben(const Folge &s, int Links, int Rechts, int Stufe) const
+{
+    const bool Davor = Links > 0;
+    const bool Danach = Rechts + 1 < s.Laenge();
+    return (!Davor && !Danach) || (Davor && erklaert(s.an(Links - 1), s.an(Links), Stufe))
+        || (Danach && erklaert(s.an(Rechts), s.an(Rechts + 1), Stufe));
 }
 
 // ---------------------------------------------------------------- narrowing
@@ -421,17 +454,83 @@ void Punktsuche::bearbeiten(const Kandidat &k)
     }
     switch (k.Sorte) {
     case Kandidat::Pol:
-        Pol(k.Mitte.x);
+        if (!Luecke(f, k.Mitte.x, Schrittweite())) {
+            Pol(k.Mitte.x);
+        }
         return;
     case Kandidat::Genau:
         if (!flach(k, k.Mitte)) {
-            Punkt(k, k.Mitte);
+            an_Mitte(k);
         }
         return;
     case Kandidat::Wechsel:
         eingrenzen(k);
         return;
     }
+}
+
+// The point at the candidate's Mitte, a sample or the point that narrowing
+// hit, where the quantity is 0 or has no value. Where f' or f'' has no
+// value there, between samples of opposite signs, the change may lie
+// beside it, as its signs on the nearest points either side where it has
+// one tell: the maximum of a wild formula lies at -0.0004 beside a sample
+// at 0 where its slope has no value. Where they have the signs of the
+// samples beyond, the point is Mitte, a kink such as that of asind(cosd(x))
+// at 0, if f (or f') is at its most there; where the quantity has no value
+// on either side, there is none.
+void Punktsuche::an_Mitte(const Kandidat &k)
+{
+    if (k.Stufe == 0 || !std::isnan(Ableitung(k.Mitte.f, k.Stufe))) {
+        Punkt(k, k.Mitte);
+        return;
+    }
+    const Stelle Links = naechste(k.Mitte.x, -1, k.Stufe);
+    const Stelle Rechts = naechste(k.Mitte.x, 1, k.Stufe);
+    const auto negativ = [&k](const Stelle &s) {
+        return Ableitung(s.f, k.Stufe) < 0;
+    };
+    if (Links.x == k.Mitte.x || Rechts.x == k.Mitte.x) {
+        return;
+    }
+    if (negativ(Links) != negativ(k.Links)) {
+        eingrenzen({ Kandidat::Wechsel, k.Stufe, k.Links, Links, Links }, false);
+    } else if (negativ(Rechts) != negativ(k.Rechts)) {
+        eingrenzen({ Kandidat::Wechsel, k.Stufe, Rechts, k.Rechts, k.Rechts }, false);
+    } else {
+        const double Spitze = negativ(k.Links) ? -1 : 1;
+        const auto Hoehe = [&k](const Stelle &s) {
+            return Ableitung(s.f, k.Stufe - 1);
+        };
+        if ((Hoehe(k.Mitte) - Hoehe(Links)) * Spitze >= 0 && (Hoehe(k.Mitte) - Hoehe(Rechts)) * Spitze >= 0) {
+            Punkt(k, k.Mitte);
+        }
+    }
+}
+
+// The nearest point on one side of x, out to a quarter of a step, where
+// f' or f'' (Stufe) is finite and not 0; x itself where there is none.
+// From the double beside x outwards, doubling, but from no closer than a
+// tiny part of the step, for the doubles near 0 are countless.
+Stelle Punktsuche::naechste(double x, double Seite, int Stufe)
+{
+    const double Viertel = Schrittweite() / 4;
+    const double Anfang = std::fmax(std::abs(Nachbar(x, Seite > 0) - x), std::ldexp(Viertel, -Feinste_Teilung));
+    for (double d = Anfang; d <= Viertel && !f.erschoepft(); d *= 2) {
+        const Stelle s = f.an(x + Seite * d);
+        const double g = Ableitung(s.f, Stufe);
+        if (g != 0 && std::isfinite(g)) {
+            return s;
+        }
+    }
+    return { x, {} };
+}
+
+// The larger step of f, f' or f'' (Stufe) from m to the doubles beside it,
+// so that m itself may be a spike.
+double Sprung(const Stelle &Vor, const Stelle &m, const Stelle &Nach, int Stufe)
+{
+    const double g = Ableitung(m.f, Stufe);
+    return std::fmax(std::abs(Ableitung(Vor.f, Stufe) - g), std::abs(Ableitung(Nach.f, Stufe) - g));
 }
 
 // The point of the kind that the candidate's quantity vanishes at; where
@@ -445,26 +544,78 @@ void Punktsuche::Punkt(const Kandidat &k, const Stelle &m)
     if (std::isnan(m.f.Wert)) {
         return;
     }
-    switch (k.Stufe) {
-    case 0:
-        dazu(Punktart::Nullstelle, m);
-        return;
-    case 1:
-        Extremum(k, m);
-        return;
-    default:
-        dazu(Punktart::Wendepunkt, m);
+    const Stelle Vor = f.an(Nachbar(m.x, false));
+    const Stelle Nach = f.an(Nachbar(m.x, true));
+    if (!stetig(k, m, Vor, Nach)) {
         return;
     }
+    if (k.Stufe == 0) {
+        // A narrowed change; a sample of 0 or an edge of the domain found
+        // by Rand_einordnen is a zero as it is, and so is a change where f
+        // steps by next to nothing of the samples around it, the smaller
+        // as well as the larger.
+        const double Schritt = Sprung(Vor, m, Nach, 0);
+        const double Kleiner = std::fmin(std::abs(k.Links.f.Wert), std::abs(k.Rechts.f.Wert));
+        if (k.Sorte != Kandidat::Wechsel || m.f.Wert == 0 || !springt(Schritt, Kleiner)
+            || kreuzt(f, m, Schritt, Schrittweite())) {
+            dazu(Punktart::Nullstelle, m);
+        }
+        return;
+    }
+    const double d = Sichtweite(f, m, Schrittweite(), k.Stufe, Ableitung(k.Links.f, k.Stufe) > 0);
+    if (d == 0) {
+        return;
+    }
+    if (k.Stufe == 1) {
+        Extremum(k, m, d);
+        return;
+    }
+    dazu(Punktart::Wendepunkt, m);
+}
+
+// Where f jumps at m, between Vor, the double before it, and Nach, the
+// double after it, the change of sign there is no point (atan(1/(x-1)) at
+// 1); where f' jumps or overflows, a kink of f, no inflection point, as f'
+// has no extremum there. A point needs values on both sides, so none lies
+// at an edge of the domain, where only Rand_einordnen finds zeros, nor
+// beside a double without a value where the domain is frayed.
+bool Punktsuche::stetig(const Kandidat &k, const Stelle &m, const Stelle &Vor, const Stelle &Nach) const
+{
+    // A sample that is a zero of its own, or an edge of the domain, is its
+    // candidate's only support.
+    const bool gestuetzt = k.Links.x != k.Rechts.x;
+    const auto springt_bei = [&](int Stufe) {
+        const double Spanne = std::fmax(std::abs(Ableitung(k.Links.f, Stufe) - Ableitung(m.f, Stufe)),
+            std::abs(Ableitung(k.Rechts.f, Stufe) - Ableitung(m.f, Stufe)));
+        return gestuetzt && springt(Sprung(Vor, m, Nach, Stufe), Spanne);
+    };
+    if (springt_bei(0) || (k.Stufe == 2 && springt_bei(1))) {
+        return false;
+    }
+    const bool Werte = std::isfinite(Vor.f.Wert) && std::isfinite(Nach.f.Wert);
+    const bool Steigungen = std::isfinite(Vor.f.Erste) && std::isfinite(Nach.f.Erste);
+    return (k.Stufe == 0 && k.Sorte != Kandidat::Wechsel) || (Werte && (k.Stufe < 2 || Steigungen));
+}
+
+double Punktsuche::Schrittweite() const
+{
+    return (b.Bis - b.Von) / b.Schritte;
 }
 
 // An extremum that touches 0 is a zero too, unless f crosses 0 right there.
-void Punktsuche::Extremum(const Kandidat &k, const Stelle &m)
+// Whether it touches is measured against the samples around it, and
+// against f as far off as f shows the extremum, for the samples may lie
+// beside a pole.
+void Punktsuche::Extremum(const Kandidat &k, const Stelle &m, double d)
 {
     if (Alle) {
         dazu(Extremumart(k), m);
     }
-    if (beruehrt_Null(m.f.Wert, Bezug(k)) && !liegt_zwischen(Nullstellen, k.Links.x, k.Rechts.x)) {
+    if (!beruehrt_Null(m.f.Wert, Bezug(k)) || liegt_zwischen(Nullstellen, k.Links.x, k.Rechts.x)) {
+        return;
+    }
+    const double Umfeld = std::fmax(std::abs(f.an(m.x - d).f.Wert), std::abs(f.an(m.x + d).f.Wert));
+    if (beruehrt_Null(m.f.Wert, Umfeld)) {
         dazu(Punktart::Nullstelle, m);
     }
 }
@@ -497,15 +648,27 @@ Stelle waehlen(const Eingrenzung &e, const Kandidat &k)
     return std::abs(Ableitung(a.f, k.Stufe)) <= std::abs(Ableitung(c.f, k.Stufe)) ? a : c;
 }
 
-void Punktsuche::eingrenzen(const Kandidat &k)
+// Beiseite: where narrowing hits a point where the quantity has no value,
+// look beside it, once; a second such point is no point, as the quantity
+// is frayed there.
+void Punktsuche::eingrenzen(const Kandidat &k, bool Beiseite)
 {
     if (f.erschoepft()) {
         Abgebrochen[static_cast<int>(Vermutung(k))] = true;
         return;
     }
     const Eingrenzung e = Vorzeichenwechsel_eingrenzen(f, k.Links, k.Rechts, k.Stufe, polartig(k));
+    if (!e.Punkt && Abstand(e.Links.x, e.Rechts.x) > 1) {
+        Abgebrochen[static_cast<int>(Vermutung(k))] = true;
+        return;
+    }
     if (e.Punkt) {
-        if (!flach(k, e.Links)) {
+        if (flach(k, e.Links)) {
+            return;
+        }
+        if (Beiseite) {
+            an_Mitte({ Kandidat::Genau, k.Stufe, k.Links, e.Links, k.Rechts });
+        } else if (!std::isnan(Ableitung(e.Links.f, k.Stufe))) {
             Punkt(k, e.Links);
         }
         return;
@@ -552,13 +715,14 @@ Diskussion Punktsuche::Ergebnis()
     std::sort(Punkte.begin(), Punkte.end(), vorher);
     Diskussion d;
     int Gelistet[AnzahlPunktarten] = {};
-    for (std::size_t i = 0; i < Punkte.size(); ++i) {
-        const Kurvenpunkt &p = Punkte[i];
+    double Zuletzt[AnzahlPunktarten];
+    std::fill(std::begin(Zuletzt), std::end(Zuletzt), -std::numeric_limits<double>::infinity());
+    for (const Kurvenpunkt &p : Punkte) {
         const int Art = static_cast<int>(p.Art);
-        const bool doppelt = i > 0 && Punkte[i - 1].x == p.x && Punkte[i - 1].Art == p.Art;
-        if (doppelt || (!Alle && p.Art != Punktart::Nullstelle)) {
+        if (Abstand(Zuletzt[Art], p.x) <= Wenige_Doubles || (!Alle && p.Art != Punktart::Nullstelle)) {
             continue;
         }
+        Zuletzt[Art] = p.x;
         if (Gelistet[Art] == MAX_PUNKTE_JE_ART) {
             d.Weitere[Art] = true;
             continue;

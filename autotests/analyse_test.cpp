@@ -2,16 +2,20 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 // The points of formulas worked out by hand, in both views: every listed
-// point is expected, and nothing else is listed.
+// point is expected, nothing else is listed, and each is what it is listed
+// as by the formula itself.
 
 #include "Kurvendiskussion.h"
 #include "Kurvensatz.h"
+#include "Punktpruefung.h"
 #include "formeltest.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -19,8 +23,9 @@ enum Modus { Bogen, Grad, Beide };
 
 // How exactly a point is found: a simple zero, extremum or inflection point
 // to a few units in the last place (Genau), a zero of even multiplicity to
-// about 1e-8 (Doppelt); a point within one grid step of an end of the range
-// may be missing (Rand).
+// about 1e-8 (Doppelt); a point within one grid step of an end of the range,
+// of the domain, of a pole or of another point of its kind may be missing
+// (Rand).
 enum Genauigkeit { Genau, Doppelt, Rand };
 
 struct Punkt {
@@ -54,6 +59,11 @@ Diskussion diskutieren(const char *Formel, bool RAD)
     Mitschnitt Analyse;
     const Diskussion d = Kurve_diskutieren(m, Ansicht::Anfang(RAD));
     EXPECT_EQ(Analyse.Ausgabe(), "") << Formel << ": the analysis printed";
+    const Verlauf f = [&m](double x) {
+        m.x = x;
+        return m.Formel_Ableiten();
+    };
+    EXPECT_EQ(Diskussion_pruefen(f, Ansichtsbereich(Ansicht::Anfang(RAD)), d), "") << Formel << (RAD ? " RAD" : " DEG");
     return d;
 }
 
@@ -114,6 +124,9 @@ void pruefe(const std::vector<Fall> &Tabelle)
 TEST(Analyse, Polynomials)
 {
     const double w3 = std::sqrt(3.0);
+    const auto Vierfach = [](double x) {
+        return std::pow(x - 5, 3) * (x + 0.25) / 2;
+    };
     pruefe({
         { "x^3-3x", Beide, { { N, -w3, 0 }, { H, -1, 2 }, { N, 0, 0 }, { W, 0, 0 }, { T, 1, -2 }, { N, w3, 0 } } },
         { "x^3", Beide, { { N, 0, 0 }, { W, 0, 0 } } },
@@ -126,6 +139,22 @@ TEST(Analyse, Polynomials)
         { "2x+9", Beide, { { N, -4.5, 0 } } },
         { "5", Beide, {} },
         { "0", Beide, {} },
+        // f is -0 on the samples at the zeros 0 and -5 (0 * (0-2) is -0).
+        { "x*(x-2)", Beide, { { N, 0, 0 }, { T, 1, -1 }, { N, 2, 0 } } },
+        { "(x-2.5)*(x+5)", Beide, { { N, -5, 0 }, { T, -1.25, -14.0625 }, { N, 2.5, 0 } } },
+        // 2 (x-3/4) (x-5/3): f is 0 on more than one double at 3/4.
+        { "2x^2-(29/6)x+5/2", Beide, { { N, 0.75, 0 }, { T, 29.0 / 24, -121.0 / 288 }, { N, 5.0 / 3, 0 } } },
+        // f' = (x-5)^2 (4x-17/4)/2, f'' = (x-5)(6x-57/4)
+        { "(x-5)^3*(x+1/4)/2", Beide,
+            { { N, -0.25, 0 }, { T, 17.0 / 16, Vierfach(17.0 / 16) }, { W, 2.375, Vierfach(2.375) }, { N, 5, 0 },
+                { W, 5, 0 } } },
+        // -(x+3)^3 (x+1): f' = -(x+3)^2 (4x+6) is rounding near -3 and
+        // positive on both sides; f'' = -12 (x+2)(x+3). In whole degrees f''
+        // is 0 on the samples -3 and -2 and negative beyond: the grid does
+        // not show the inflection points.
+        { "-x^4-10x^3-36x^2-54x-27", Bogen,
+            { { N, -3, 0 }, { W, -3, 0 }, { W, -2, 1 }, { H, -1.5, 1.6875 }, { N, -1, 0 } } },
+        { "-x^4-10x^3-36x^2-54x-27", Grad, { { N, -3, 0 }, { H, -1.5, 1.6875 }, { N, -1, 0 } } },
     });
 }
 
@@ -170,6 +199,23 @@ TEST(Analyse, Trigonometric)
 TEST(Analyse, LogarithmRootsAndKinks)
 {
     const double e = std::exp(1.0);
+    const double w3 = std::sqrt(3.0);
+    const double Null = std::numeric_limits<double>::denorm_min(); // the edge of the domain at 0
+    const auto Log = [](double x) {
+        return std::log(x * x + 1) - x / 2;
+    };
+    const auto SinLn = [](double x) {
+        return std::sin(x) * std::log(x);
+    };
+    const auto SinLnGrad = [](double x) {
+        return std::sin(x * pi / 180) * std::log(x);
+    };
+    // The other zeros of ln(x^2+1) - x/2, of sin(x) ln(x) and of
+    // atan(1/(x-1)) - x/4, and the points of sin(x) ln(x) and ln(x) (x-2),
+    // to 20 digits.
+    const double Log1 = 0.58005588896267498605, Log2 = 8.6624821192176190156;
+    const double Atan1 = -1.5142188899638981920, Atan2 = 2.4347716114469884360;
+    const double LnT = 1.4547332175610647015;
     pruefe({
         { "ln(x)", Beide, { { P, 0, NaN }, { N, 1, 0 } } },
         { "ln(x-0.3)", Beide, { { P, 0.3, NaN }, { N, 1.3, 0 } } },
@@ -183,6 +229,38 @@ TEST(Analyse, LogarithmRootsAndKinks)
         { "exp(x)", Beide, {} },
         // f' = (1-x) e^-x, f'' = (x-2) e^-x
         { "x*exp(-x)", Beide, { { N, 0, 0 }, { H, 1, 1 / e }, { W, 2, 2 / (e * e) } } },
+        // f is 0 on more than one double at 0.5.
+        { "abs(x-7/2)-3", Bogen, { { N, 0.5, 0 }, { T, 3.5, -3 } } },
+        { "abs(x-7/2)-3", Grad, { { N, 0.5, 0 }, { T, 3.5, -3 }, { N, 6.5, 0 } } },
+        // f' = 2x/(x^2+1) - 1/2 and f'' = 2(1-x^2)/(x^2+1)^2; f is 0 on the
+        // doubles at 0, down to 5e-324.
+        { "ln(x^2+1)-x/2", Bogen,
+            { { W, -1, Log(-1) }, { N, 0, 0 }, { T, 2 - w3, Log(2 - w3) }, { N, Log1, 0 }, { W, 1, Log(1) },
+                { H, 2 + w3, Log(2 + w3) } } },
+        { "ln(x^2+1)-x/2", Grad,
+            { { W, -1, Log(-1) }, { N, 0, 0 }, { T, 2 - w3, Log(2 - w3) }, { N, Log1, 0, Rand }, { W, 1, Log(1) },
+                { H, 2 + w3, Log(2 + w3) }, { N, Log2, 0 } } },
+        // f is -0 on the sample at the zero 1.
+        { "ln(x)*(x-2)", Beide, { { P, 0, NaN }, { N, 1, 0 }, { T, LnT, std::log(LnT) * (LnT - 2) }, { N, 2, 0 } } },
+        // Near 0, the edge of the domain, the slope ln(x)+1 overflows as
+        // 1/x does, to +inf: no extremum there, but the zero f tends to.
+        { "x*ln(x)", Bogen, { { N, Null, 0 }, { T, 1 / e, -1 / e }, { N, 1, 0 } } },
+        { "x*ln(x)", Grad, { { N, Null, 0 }, { T, 1 / e, -1 / e, Rand }, { N, 1, 0 } } },
+        { "sin(x)*ln(x)", Bogen,
+            { { N, Null, 0 }, { T, 0.35221539928314371594, SinLn(0.35221539928314371594) }, { N, 1, 0 },
+                { W, 1.1014367829635242952, SinLn(1.1014367829635242952) },
+                { H, 2.1276158252334413143, SinLn(2.1276158252334413143) }, { N, pi, 0 },
+                { W, 3.5396147608858730660, SinLn(3.5396147608858730660) },
+                { T, 4.8425583403921174422, SinLn(4.8425583403921174422) }, { N, 2 * pi, 0 } } },
+        { "sin(x)*ln(x)", Grad,
+            { { N, Null, 0 }, { T, 0.36787438592564992757, SinLnGrad(0.36787438592564992757), Rand }, { N, 1, 0 },
+                { W, 28.543241309269367839, SinLnGrad(28.543241309269367839) },
+                { H, 97.327401303802526563, SinLnGrad(97.327401303802526563) }, { N, 180, 0 },
+                { W, 186.58143676379228792, SinLnGrad(186.58143676379228792) },
+                { T, 272.15055913965116620, SinLnGrad(272.15055913965116620) }, { N, 360, 0, Rand } } },
+        // A jump at 1 from -pi/2 - 1/4 to pi/2 - 1/4: neither a zero nor an
+        // inflection point; f' < 0 everywhere else.
+        { "atan(1/(x-1))-x/4", Beide, { { N, Atan1, 0 }, { N, Atan2, 0 } } },
     });
 }
 
@@ -200,7 +278,128 @@ TEST(Analyse, RationalFunctions)
         { "x/(x^2+1)", Beide,
             { { W, -w3, -w3 / 4 }, { T, -1, -0.5 }, { N, 0, 0 }, { W, 0, 0 }, { H, 1, 0.5 }, { W, w3, w3 / 4 } } },
         { "x^2-1/x", Beide, { { T, Tief, Tief * Tief - 1 / Tief }, { P, 0, NaN }, { N, 1, 0 }, { W, 1, 0 } } },
+        // (x-1)(x+1)/(x-2), -0 at both zeros: f' = (x^2-4x+1)/(x-2)^2
+        { "(x^2-1)/(x-2)", Beide,
+            { { N, -1, 0 }, { H, 2 - w3, 4 - 2 * w3 }, { N, 1, 0 }, { P, 2, NaN }, { T, 2 + w3, 4 + 2 * w3 } } },
+        { "((x/100)^2-1)/(x/100-2)", Grad,
+            { { N, -100, 0 }, { H, 100 * (2 - w3), 4 - 2 * w3 }, { N, 100, 0 }, { P, 200, NaN } } },
+        // (x-1)(x+7/3)/(x(x-1)) tends to 10/3 at 1 from both sides, a hole;
+        // in doubles its numerator is -4.4e-16 there. In whole degrees the
+        // pole at 0 and the hole at 1 are infinite samples side by side.
+        { "(x^2+4/3x-7/3)/(x^2-x)", Bogen, { { N, -7.0 / 3, 0 }, { P, 0, NaN } } },
+        // 2x - 5/2 with a hole at -5, where f'' is rounding, amplified.
+        { "(2x^2+15/2x-25/2)/(x+5)", Beide, { { N, 1.25, 0 } } },
     });
+}
+
+// A product of linear factors, in X, and its zeros with their
+// multiplicities.
+struct Produkt {
+    std::string Formel;
+    std::vector<std::pair<double, int>> Nullstellen;
+};
+
+// One to four factors X-z/n with n up to 4 and roots from -6 to 6, each
+// simple, double or triple; alone, over X^2+c, which has no zeros, or
+// times sin(x).
+Produkt wuerfeln(std::mt19937 &Zufall)
+{
+    const auto Wurf = [&Zufall](int Bis) {
+        return static_cast<int>(Zufall() % static_cast<unsigned>(Bis + 1));
+    };
+    const int Vielfachheiten[] = { 1, 1, 1, 2, 3 };
+    Produkt p;
+    for (int Anzahl = 1 + Wurf(3); Anzahl > 0; --Anzahl) {
+        const int n = 1 + Wurf(3);
+        const int z = Wurf(12 * n) - 6 * n;
+        const int m = Vielfachheiten[Wurf(4)];
+        p.Formel += (p.Formel.empty() ? "(X" : "*(X") + std::string(z > 0 ? "-" : "+") + std::to_string(std::abs(z))
+            + "/" + std::to_string(n) + ")^" + std::to_string(m);
+        p.Nullstellen.push_back({ static_cast<double>(z) / n, m });
+    }
+    switch (Wurf(2)) {
+    case 1:
+        p.Formel = "(" + p.Formel + ")/(X^2+" + std::to_string(1 + Wurf(3)) + ")";
+        break;
+    case 2:
+        p.Formel += "*sin(x)";
+        break;
+    }
+    return p;
+}
+
+// The zeros of p in the view, with sin's where it has them: a root r of a
+// factor at r in the radian view and at 60 r in the degree view, where the
+// factors are in x/60 so that the roots lie whole degrees apart. Roots
+// that coincide add their multiplicities.
+std::vector<std::pair<double, int>> Nullstellen_in(const Produkt &p, bool RAD)
+{
+    const double Mass = RAD ? 1 : 60;
+    std::vector<std::pair<double, int>> Soll;
+    const auto dazu = [&Soll](double x, int m) {
+        for (auto &s : Soll) {
+            if (std::abs(s.first - x) <= 1e-9 * std::fmax(1, std::abs(x))) {
+                s.second += m;
+                return;
+            }
+        }
+        Soll.push_back({ x, m });
+    };
+    for (const auto &[r, m] : p.Nullstellen) {
+        dazu(Mass * r, m);
+    }
+    if (p.Formel.find("sin") != std::string::npos) {
+        for (int k = -2; k <= 2; ++k) {
+            dazu(k * (RAD ? pi : 180.0), 1);
+        }
+    }
+    return Soll;
+}
+
+// The zeros listed are those p was built from, each once, an odd one to a
+// few units in the last place and an even one to about 1e-8; those within
+// a grid step of an end of the range may be missing.
+void pruefe_Nullstellen(const Produkt &p, bool RAD)
+{
+    std::string Formel = p.Formel;
+    for (std::size_t i = Formel.find('X'); i != std::string::npos; i = Formel.find('X', i)) {
+        Formel.replace(i, 1, RAD ? "x" : "(x/60)");
+    }
+    const Diskussion d = diskutieren(Formel.c_str(), RAD);
+    const Bereich b = Ansichtsbereich(Ansicht::Anfang(RAD));
+    const double Schritt = (b.Bis - b.Von) / b.Schritte;
+    std::vector<bool> Erwartet(d.Punkte.size());
+    for (const auto &[x, m] : Nullstellen_in(p, RAD)) {
+        const double Toleranz
+            = (m % 2 == 0 ? 1e-8 : 16 * std::numeric_limits<double>::epsilon()) * std::fmax(1, std::abs(x));
+        int Gefunden = 0;
+        for (std::size_t i = 0; i < d.Punkte.size(); ++i) {
+            if (d.Punkte[i].Art == N && std::abs(d.Punkte[i].x - x) <= Toleranz) {
+                ++Gefunden;
+                Erwartet[i] = true;
+            }
+        }
+        const bool am_Ende = x <= b.Von + Schritt || x >= b.Bis - Schritt;
+        const bool im_Bereich = x >= b.Von && x <= b.Bis;
+        EXPECT_TRUE(Gefunden == 1 || (Gefunden == 0 && (am_Ende || !im_Bereich)))
+            << Formel << (RAD ? " RAD" : " DEG") << ": the zero " << x << " listed " << Gefunden << " times";
+    }
+    for (std::size_t i = 0; i < d.Punkte.size(); ++i) {
+        EXPECT_TRUE(d.Punkte[i].Art != N || Erwartet[i])
+            << Formel << (RAD ? " RAD" : " DEG") << ": unexpected zero at " << d.Punkte[i].x;
+    }
+}
+
+// Formulas built from their zeros, drawn with a fixed seed.
+TEST(Analyse, ZerosOfProducts)
+{
+    std::mt19937 Zufall(20260301);
+    for (int Nr = 0; Nr < 200; ++Nr) {
+        const Produkt p = wuerfeln(Zufall);
+        for (const bool RAD : { true, false }) {
+            pruefe_Nullstellen(p, RAD);
+        }
+    }
 }
 
 // sin(100x) has 407 zeros in the radian view, k pi/100: the first hundred

@@ -9,6 +9,7 @@
 
 #include "Formel_I.h"
 #include "Kurvendiskussion.h"
+#include "Punktpruefung.h"
 #include "ausgabezaehler.h"
 #include "formeltest.h"
 
@@ -21,6 +22,7 @@
 #include <iostream>
 #include <iterator>
 #include <limits>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -161,8 +163,8 @@ Bereich Fuzzbereich(bool RAD)
 }
 
 // The curve discussion of a sound formula: silent, every point inside the
-// range and in order, and f finite at every point but a pole. The budget
-// of evaluations keeps it from hanging.
+// range and in order, f finite at every point but a pole, and every point
+// what it is listed as. The budget of evaluations keeps it from hanging.
 void Diskutieren(Mathe &m)
 {
     const Bereich b = Fuzzbereich(m.statusRAD());
@@ -187,6 +189,10 @@ void Diskutieren(Mathe &m)
         if (p.Art != Punktart::Polstelle && (!std::isfinite(p.y) || !std::isfinite(m.Formel_Berechnen()))) {
             Verstoss("no finite value at a point that is no pole", m, p.x);
         }
+    }
+    const std::string Einwand = Diskussion_pruefen(f, b, d);
+    if (!Einwand.empty()) {
+        Verstoss(("a listed point is none: " + Einwand).c_str(), m, NaN);
     }
 }
 

@@ -1,0 +1,335 @@
+// SPDX-FileCopyrightText: 2026 Kurvano developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// Rounding makes the signs of f, f' and f'' wander near a point, and a
+// jump or an overflow changes them without a point being there. So the
+// change of sign between the doubles around a point is only the first
+// test: a little further out, f must show what the change says, and its
+// changes there must be those that its derivative accounts for, which
+// rounding noise and jumps never are. Some distance on a ladder from a few
+// grid steps down to a few doubles has to show it.
+
+#include "Punktpruefung.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+// How far a change of f or f' may stray from what its derivative says over
+// the same stretch, relative to both: a generous share, as quadrature over
+// a short stretch is good to far better.
+const double Spielraum = 0.25;
+
+// How close to 0 f comes at a touching zero, relative to f a little away.
+const double Beruehrung = 1e-6;
+
+// At an edge of the domain that f approaches like a root, |f| is at most
+// this many times its change to the next double inside, and at most this
+// part of |f| a little further in.
+const double Wurzelrand = 16.0;
+const double Randabstand = 0.5;
+
+// The ladder: from this many grid steps, halving, at most Sprossen times,
+// enough to reach the doubles around a point near 0, as the zero of
+// sind(log(x)) at 1e-180.
+const double Oben = 16.0;
+const int Sprossen = 1100;
+
+// -1, 0 or +1; 0 also for NaN.
+int Vorzeichen(double g)
+{
+    return (g > 0) - (g < 0);
+}
+
+// The doubles before and after x, where -0 and +0 are one, as 0: next to
+// -5e-324 lies +0, where a jump at 0 shows, as f at +0 is its value on the
+// right.
+double davor(double x)
+{
+    const double y = std::nextafter(x, -INFINITY);
+    return y == 0 ? 0.0 : y;
+}
+
+double danach(double x)
+{
+    const double y = std::nextafter(x, INFINITY);
+    return y == 0 ? 0.0 : y;
+}
+
+double Wert(const Abgeleitet &a, int Stufe)
+{
+    return Stufe == 0 ? a.Wert : (Stufe == 1 ? a.Erste : a.Zweite);
+}
+
+// Where a quantity at three adjacent doubles changes its sign: +1 from -
+// to +, -1 from + to -, 0 where it does not.
+int Wechsel(double Links, double Mitte, double Rechts)
+{
+    const int Paare[3][2] = { { Vorzeichen(Links), Vorzeichen(Mitte) }, { Vorzeichen(Mitte), Vorzeichen(Rechts) },
+        { Vorzeichen(Links), Vorzeichen(Rechts) } };
+    for (const auto &Paar : Paare) {
+        if (Paar[0] != 0 && Paar[1] == -Paar[0]) {
+            return Paar[1];
+        }
+    }
+    return 0;
+}
+
+// Whether a change agrees with the estimate from the derivative, with
+// Beiseite to spare where both are next to nothing.
+bool stimmig(double Aenderung, double Schaetzung, double Beiseite = 0)
+{
+    return std::isfinite(Aenderung) && std::isfinite(Schaetzung)
+        && std::abs(Aenderung - Schaetzung) <= Spielraum * (std::abs(Aenderung) + std::abs(Schaetzung) + Beiseite);
+}
+
+class Pruefung
+{
+public:
+    Pruefung(const Verlauf &f, const Bereich &b)
+        : f(f)
+        , Schritt((b.Bis - b.Von) / b.Schritte)
+    {
+    }
+
+    const char *Einwand(const Kurvenpunkt &p) const;
+
+private:
+    struct Umfeld {
+        double x;
+        Abgeleitet Links;
+        Abgeleitet Mitte;
+        Abgeleitet Rechts;
+    };
+
+    Umfeld umgeben(double x) const
+    {
+        return { x, f(davor(x)), f(x), f(danach(x)) };
+    }
+
+    template<class Test> bool irgendwo(double x, double Bis, const Test &t) const;
+    bool wechselt(const Umfeld &u, int Stufe) const;
+    int Vorzeichen_neben(double x, double Seite, int Stufe) const;
+    const char *Nullstelle(const Umfeld &u) const;
+    bool kreuzt(const Umfeld &u) const;
+    bool beruehrt(const Umfeld &u) const;
+    bool am_Rand(const Umfeld &u) const;
+    const char *Extremum(const Umfeld &u, int Stufe, int Richtung) const;
+    bool stetig(const Umfeld &u, double d) const;
+    bool zeigt_sich(const Umfeld &u, double d, int Stufe, int Richtung) const;
+    bool zeigt_sich_so(const Umfeld &u, double d, int Stufe, int Richtung) const;
+    double Integral(const Abgeleitet &a, double Von, const Abgeleitet &b, double Bis, int Stufe) const;
+
+    const Verlauf &f;
+    const double Schritt;
+};
+
+// Whether the test holds at some distance of the ladder up to Bis grid
+// steps, the largest first.
+template<class Test> bool Pruefung::irgendwo(double x, double Bis, const Test &t) const
+{
+    double d = Bis * Schritt;
+    for (int i = 0; i < Sprossen && x - d / 4 != x && x + d / 4 != x; ++i, d /= 2) {
+        if (t(d)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+const char *Pruefung::Einwand(const Kurvenpunkt &p) const
+{
+    const Umfeld u = umgeben(p.x);
+    switch (p.Art) {
+    case Punktart::Nullstelle:
+        return Nullstelle(u);
+    case Punktart::Hochpunkt:
+        return Extremum(u, 1, -1);
+    case Punktart::Tiefpunkt:
+        return Extremum(u, 1, 1);
+    case Punktart::Wendepunkt:
+        return Extremum(u, 2, 0);
+    case Punktart::Polstelle:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+const char *Pruefung::Nullstelle(const Umfeld &u) const
+{
+    if (u.Mitte.Wert == 0 || kreuzt(u) || beruehrt(u) || am_Rand(u)) {
+        return nullptr;
+    }
+    return "f neither crosses nor touches 0 here";
+}
+
+// f changes its sign between the doubles, and a little further out,
+// continuously. Which way it goes there is the ladder's to say: with
+// rounding, f may change its sign more than once between the doubles.
+bool Pruefung::kreuzt(const Umfeld &u) const
+{
+    return Wechsel(u.Links.Wert, u.Mitte.Wert, u.Rechts.Wert) != 0 && irgendwo(u.x, 1, [&](double d) {
+        const int Links = Vorzeichen(f(u.x - d).Wert);
+        return Links != 0 && Vorzeichen(f(u.x + d).Wert) == -Links && stetig(u, d);
+    });
+}
+
+// An extremum of either kind, where f is within rounding of 0 beside how
+// far it goes from there as far off as it shows the extremum: a maximum
+// close by may lie in a minimum further out, as in x^8 plus a tiny bump.
+bool Pruefung::beruehrt(const Umfeld &u) const
+{
+    return Extremum(u, 1, 0) == nullptr && irgendwo(u.x, Oben, [&](double d) {
+        const double Weiter = std::fmax(std::abs(f(u.x - d).Wert), std::abs(f(u.x + d).Wert));
+        return std::abs(u.Mitte.Wert) <= Beruehrung * Weiter && zeigt_sich_so(u, d, 1, 0);
+    });
+}
+
+// The double beside x on one side has no value, and f grows away from x
+// like a root, on its side of 0: by a good part of itself to the double on
+// the other side, by the change or by the slope there, and to twice itself
+// or more there or a little further in.
+bool Pruefung::am_Rand(const Umfeld &u) const
+{
+    if (std::isnan(u.Links.Wert) == std::isnan(u.Rechts.Wert) || !std::isfinite(u.Mitte.Wert)) {
+        return false;
+    }
+    const double Seite = std::isnan(u.Links.Wert) ? 1 : -1;
+    const Abgeleitet &Innen = Seite > 0 ? u.Rechts : u.Links;
+    const double Betrag = std::abs(u.Mitte.Wert);
+    const double Schrittchen = std::abs((Seite > 0 ? danach(u.x) : davor(u.x)) - u.x);
+    const double Zuwachs = std::fmax(std::abs(Innen.Wert - u.Mitte.Wert), std::abs(u.Mitte.Erste) * Schrittchen);
+    const bool gleich = std::signbit(Innen.Wert) == std::signbit(u.Mitte.Wert);
+    return gleich && Betrag <= Wurzelrand * Zuwachs
+        && (Betrag <= Randabstand * std::abs(Innen.Wert) || irgendwo(u.x, 1, [&](double d) {
+               return Betrag <= Randabstand * std::abs(f(u.x + Seite * d).Wert);
+           }));
+}
+
+// Richtung is the change of sign of the derivative that the point needs:
+// -1 from + to - (a maximum of f, or of f'), +1 the other way, 0 either,
+// as for an inflection point.
+const char *Pruefung::Extremum(const Umfeld &u, int Stufe, int Richtung) const
+{
+    if (!std::isfinite(u.Links.Wert) || !std::isfinite(u.Mitte.Wert) || !std::isfinite(u.Rechts.Wert)) {
+        return "f has no value beside it";
+    }
+    if (!wechselt(u, Stufe)) {
+        return Stufe == 1 ? "f' does not change its sign here" : "f'' does not change its sign here";
+    }
+    if (!irgendwo(u.x, 1, [&](double d) {
+            return stetig(u, d);
+        })) {
+        return "f jumps here";
+    }
+    if (!irgendwo(u.x, Oben, [&](double d) {
+            return zeigt_sich_so(u, d, Stufe, Richtung);
+        })) {
+        return Stufe == 1 ? "f does not rise and fall here as f' says" : "f' does not rise and fall here as f'' says";
+    }
+    return nullptr;
+}
+
+// Whether f' or f'' changes its sign at x: it is 0 there, or has opposite
+// signs at the doubles around it or, where rounding leaves it 0 on a few
+// doubles (f' of (x-2.5)*(x+5) around -1.25) or it has no finite value
+// there (f' of asind(cosd(x)) at its kink at 0), at the nearest points
+// beside them where it has. Either way round: near a simple point rounding
+// can turn the signs of the doubles around it, as the slope of
+// -x^4-10x^3-36x^2-54x-27 near -1.5 is only rounding there; which way the
+// point goes is for the ladder to say.
+bool Pruefung::wechselt(const Umfeld &u, int Stufe) const
+{
+    if (Wert(u.Mitte, Stufe) == 0 || Wechsel(Wert(u.Links, Stufe), Wert(u.Mitte, Stufe), Wert(u.Rechts, Stufe)) != 0) {
+        return true;
+    }
+    const int Links = Vorzeichen_neben(u.x, -1, Stufe);
+    return Links != 0 && Vorzeichen_neben(u.x, 1, Stufe) == -Links;
+}
+
+// The sign of the quantity at the nearest point on one side of x where it
+// is finite and not 0, out to a grid step: an infinite one may be what
+// overflow leaves of a finite slope.
+int Pruefung::Vorzeichen_neben(double x, double Seite, int Stufe) const
+{
+    for (double d = std::abs(std::nextafter(x, x + Seite) - x); d <= Schritt; d *= 2) {
+        const double g = Wert(f(x + Seite * d), Stufe);
+        if (g != 0 && std::isfinite(g)) {
+            return Vorzeichen(g);
+        }
+    }
+    return 0;
+}
+
+// The step of f between the doubles around x is a small part of how far f
+// goes from x within d.
+bool Pruefung::stetig(const Umfeld &u, double d) const
+{
+    const double Weite = std::fmax(std::abs(f(u.x - d).Wert - u.Mitte.Wert), std::abs(f(u.x + d).Wert - u.Mitte.Wert));
+    return std::abs(u.Rechts.Wert - u.Links.Wert) <= Spielraum * Weite;
+}
+
+// Whether the quantity below the one that changes its sign (f for Stufe 1,
+// f' for 2) goes towards x from both sides, over [x-d, x-d/2] and
+// [x+d/2, x+d], the way the change says and by what its derivative
+// accounts for, and is at x at least as far that way; and whether f (and
+// f') goes across [x-d/2, x+d/2] by what its derivative accounts for too,
+// up to a small part of how far it goes beside: no jump lies close by.
+bool Pruefung::zeigt_sich(const Umfeld &u, double d, int Stufe, int Richtung) const
+{
+    const int Spitze = -Richtung; // +1 where x is a maximum
+    const double Aussen[2] = { u.x - d, u.x + d };
+    const double Innen[2] = { u.x - d / 2, u.x + d / 2 };
+    const Abgeleitet a[2] = { f(Aussen[0]), f(Aussen[1]) };
+    const Abgeleitet i[2] = { f(Innen[0]), f(Innen[1]) };
+    for (int k = 0; k < 2; ++k) {
+        const double Aenderung = Wert(i[k], Stufe - 1) - Wert(a[k], Stufe - 1);
+        if (!(Aenderung * Spitze > 0) || !stimmig(Aenderung, Integral(a[k], Aussen[k], i[k], Innen[k], Stufe))
+            || !((Wert(u.Mitte, Stufe - 1) - Wert(i[k], Stufe - 1)) * Spitze >= 0)) {
+            return false;
+        }
+    }
+    for (int Tiefer = 0; Tiefer < Stufe; ++Tiefer) {
+        const double Quer = Wert(i[1], Tiefer) - Wert(i[0], Tiefer);
+        const double Schaetzung = Integral(i[0], Innen[0], i[1], Innen[1], Tiefer + 1);
+        const double Beiseite
+            = std::abs(Wert(i[0], Tiefer) - Wert(a[0], Tiefer)) + std::abs(Wert(i[1], Tiefer) - Wert(a[1], Tiefer));
+        if (!stimmig(Quer, Schaetzung, Beiseite)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Either way for Richtung 0.
+bool Pruefung::zeigt_sich_so(const Umfeld &u, double d, int Stufe, int Richtung) const
+{
+    return Richtung == 0 ? zeigt_sich(u, d, Stufe, -1) || zeigt_sich(u, d, Stufe, 1)
+                         : zeigt_sich(u, d, Stufe, Richtung);
+}
+
+// The change of f (Stufe 1) or f' (Stufe 2) from Von to Bis that f' or f''
+// accounts for: by the two-point Hermite rule from f' and f'', or by
+// Simpson's rule from f'' and one more value halfway.
+double Pruefung::Integral(const Abgeleitet &a, double Von, const Abgeleitet &b, double Bis, int Stufe) const
+{
+    const double h = Bis - Von;
+    if (Stufe == 1) {
+        return h / 2 * (a.Erste + b.Erste) + h * h / 12 * (a.Zweite - b.Zweite);
+    }
+    return h / 6 * (a.Zweite + 4 * f(Von + h / 2).Zweite + b.Zweite);
+}
+} // namespace
+
+std::string Diskussion_pruefen(const Verlauf &f, const Bereich &b, const Diskussion &d)
+{
+    const Pruefung p(f, b);
+    for (const Kurvenpunkt &Punkt : d.Punkte) {
+        if (const char *Warum = p.Einwand(Punkt)) {
+            char x[32];
+            std::snprintf(x, sizeof x, "%.17g", Punkt.x);
+            return std::string(Punktname(Punkt.Art)) + " at x = " + x + ": " + Warum;
+        }
+    }
+    return "";
+}
