@@ -13,18 +13,25 @@ Diskussionsdienst::Diskussionsdienst(QObject *Eltern)
     Rechner->Stumm = true;
     Arbeiter->moveToThread(&Faden);
     connect(&Faden, &QThread::finished, Arbeiter, &QObject::deleteLater);
-    Faden.start();
 }
 
 Diskussionsdienst::~Diskussionsdienst()
 {
     vergessen();
+    if (!Faden.isRunning()) {
+        delete Arbeiter;
+        return;
+    }
     Faden.quit();
     Faden.wait();
 }
 
 void Diskussionsdienst::verlangen(const std::string &Eingabe, const Ansicht &A)
 {
+    // Started with the first request: the window's start does not wait for it.
+    if (!Faden.isRunning()) {
+        Faden.start();
+    }
     const unsigned long Nr = ++Neueste;
     QMetaObject::invokeMethod(
         Arbeiter,

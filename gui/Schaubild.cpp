@@ -381,19 +381,26 @@ bool Schaubild::Ebenen_vorbereiten(const QPainter &Maler, const Ansicht &A)
         && std::equal(std::begin(Dichte), std::end(Dichte), std::begin(Ebenendichte))) {
         return false;
     }
-    if (Grund.isNull() || A.Bogenmass != Ebenenansicht.Bogenmass || Umriss != Ebenenumriss) {
+    // The first picture draws its background and frame straight into the
+    // layers: the image of its own pays off from the second view on.
+    const bool Erste = Ebenen.isNull();
+    if (Erste) {
+        Ebenen = QImage(BILD_BREITE, BILD_HOEHE, QImage::Format_RGB32);
+    } else if (Grund.isNull() || A.Bogenmass != Ebenenansicht.Bogenmass || Umriss != Ebenenumriss) {
         Grund = QImage(BILD_BREITE, BILD_HOEHE, QImage::Format_RGB32);
         QPainter Grundmaler(&Grund);
         Grund_zeichnen(Grundmaler, A, Umriss);
     }
-    if (Ebenen.isNull()) {
-        Ebenen = QImage(BILD_BREITE, BILD_HOEHE, QImage::Format_RGB32);
-    }
-    std::memcpy(Ebenen.bits(), Grund.constBits(), Ebenen.sizeInBytes());
     // The labels' points become the pixels they have on the device.
     Ebenen.setDotsPerMeterX(qRound(Dichte[0] / 0.0254));
     Ebenen.setDotsPerMeterY(qRound(Dichte[1] / 0.0254));
+    if (!Erste) {
+        std::memcpy(Ebenen.bits(), Grund.constBits(), Ebenen.sizeInBytes());
+    }
     QPainter Ebenenmaler(&Ebenen);
+    if (Erste) {
+        Grund_zeichnen(Ebenenmaler, A, Umriss);
+    }
     Gitter_zeichnen(Ebenenmaler, A);
     Ebenenansicht = A;
     Ebenenumriss = Umriss;
