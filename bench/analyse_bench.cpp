@@ -7,14 +7,13 @@
 
 #include "Formel_I.h"
 #include "Kurvendiskussion.h"
-#include "Vektorzustand.h"
 
 #include "ergebnisse.h"
+#include "malzustand.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QImage>
-#include <QPainter>
 
 #include <cmath>
 #include <cstdio>
@@ -98,13 +97,10 @@ void Analyse(benchmark::State &Zustand, const Benchformel &Formel, bool Bogenmas
     }
 }
 
-// Qt's vectorised painting can leave the vector registers in a state that
-// slows the SSE code after it. The preset's discussion in the radian view:
-// cold; right after a QPainter fill, sampled one evaluation at a time as a
-// caller without the interpreter's batches would; and right after the fill
-// through the discussion's own entry, which starts its batch with the
-// registers cleared.
-enum class Vorher { Nichts, Fuellung, Fuellung_und_Aufraeumen };
+// The preset's discussion in the radian view. After the fill it is sampled
+// one evaluation at a time, as a caller without the interpreter's batches
+// would; with the clearing, through the discussion's own entry, which starts
+// its batch with the registers cleared.
 
 void Nach_dem_Malen(benchmark::State &Zustand, Vorher Was)
 {
@@ -118,13 +114,7 @@ void Nach_dem_Malen(benchmark::State &Zustand, Vorher Was)
     };
     QImage Bild(850, 700, QImage::Format_RGB32);
     for (auto _ : Zustand) {
-        Zustand.PauseTiming();
-        if (Was == Vorher::Nichts) {
-            Vektorregister_aufraeumen();
-        } else {
-            QPainter(&Bild).fillRect(Bild.rect(), Qt::black);
-        }
-        Zustand.ResumeTiming();
+        Register_vorbereiten(Zustand, Was, Bild);
         if (Was == Vorher::Fuellung) {
             benchmark::DoNotOptimize(Kurve_diskutieren(Abtasten(f, b), f, b).Punkte.data());
         } else {
@@ -150,11 +140,7 @@ void registrieren()
                 ->Unit(benchmark::kMicrosecond);
         }
     }
-    benchmark::RegisterBenchmark("NachDemMalen/kalt", Nach_dem_Malen, Vorher::Nichts)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("NachDemMalen/Fuellung", Nach_dem_Malen, Vorher::Fuellung)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("NachDemMalen/Fuellung_Aufraeumen", Nach_dem_Malen, Vorher::Fuellung_und_Aufraeumen)
-        ->Unit(benchmark::kMicrosecond);
+    Nach_dem_Malen_anmelden(Nach_dem_Malen);
 }
 
 std::string Kurzform(const char *Text)

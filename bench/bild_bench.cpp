@@ -9,6 +9,7 @@
 #include "Vektorzustand.h"
 
 #include "ergebnisse.h"
+#include "malzustand.h"
 
 #include <benchmark/benchmark.h>
 
@@ -170,25 +171,15 @@ void Gradmass_Einzellinien(benchmark::State &Zustand)
 
 // ---------------------------------------------------------------- after painting
 
-// Qt's vectorised painting can leave the vector registers in a state that
-// slows the SSE code after it. The radian view's evaluations, timed alone:
-// cold (the registers as they are before any painting), right after a
-// QPainter fill, and after the fill with the registers cleared as the window
-// clears them before its samples.
-enum class Vorher { Nichts, Fuellung, Fuellung_und_Aufraeumen };
+// The radian view's evaluations, timed alone; with the clearing, the
+// registers are cleared as the window clears them before its samples.
 
 void Nach_dem_Malen(benchmark::State &Zustand, Vorher Was)
 {
     Formelinterpreter.setRAD(true);
     QImage Bild = Fensterbild();
     for (auto _ : Zustand) {
-        Zustand.PauseTiming();
-        if (Was == Vorher::Nichts) {
-            Vektorregister_aufraeumen();
-        } else {
-            QPainter(&Bild).fillRect(Bild.rect(), Qt::black);
-        }
-        Zustand.ResumeTiming();
+        Register_vorbereiten(Zustand, Was, Bild);
         if (Was == Vorher::Fuellung_und_Aufraeumen) {
             Vektorregister_aufraeumen();
         }
@@ -273,11 +264,7 @@ void registrieren()
     benchmark::RegisterBenchmark("Gradmass/Neuzeichnen", Neuzeichnen, false)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Gradmass/Auswertungen", Gradmass_Auswertungen)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Gradmass/Einzellinien", Gradmass_Einzellinien)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("NachDemMalen/kalt", Nach_dem_Malen, Vorher::Nichts)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("NachDemMalen/Fuellung", Nach_dem_Malen, Vorher::Fuellung)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("NachDemMalen/Fuellung_Aufraeumen", Nach_dem_Malen, Vorher::Fuellung_und_Aufraeumen)
-        ->Unit(benchmark::kMicrosecond);
+    Nach_dem_Malen_anmelden(Nach_dem_Malen);
     for (const int n : { 1, 2, 6 }) {
         benchmark::RegisterBenchmark(("Kurven/" + std::to_string(n)).c_str(), Kurven, n)->Unit(benchmark::kMicrosecond);
     }
