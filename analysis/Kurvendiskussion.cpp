@@ -18,12 +18,17 @@ Bereich Ansichtsbereich(const Ansicht &A)
     return { A.xVon, A.xBis, A.Bogenmass ? Ansicht::BOGENPROBEN : Ansicht::GRADPROBEN - 1 };
 }
 
+double Schrittweite(const Bereich &b)
+{
+    return (b.Bis - b.Von) / b.Schritte;
+}
+
 // A multiple of the step, which puts 0, 1 and most tenths of the radian
 // view and every whole degree exactly on the grid; the last point is the
 // end itself.
 double Gitterpunkt(const Bereich &b, int Nr)
 {
-    return Nr == b.Schritte ? b.Bis : b.Von + Nr * ((b.Bis - b.Von) / b.Schritte);
+    return Nr == b.Schritte ? b.Bis : b.Von + Nr * Schrittweite(b);
 }
 
 std::vector<Abgeleitet> Abtasten(const Verlauf &f, const Bereich &b)

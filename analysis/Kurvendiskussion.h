@@ -39,7 +39,8 @@ struct Bereich {
 // view), one a column in the degree view (whole degrees in its start view).
 Bereich Ansichtsbereich(const Ansicht &A);
 
-// The grid's point Nr, from 0 to b.Schritte.
+// The grid's step, and its point Nr, from 0 to b.Schritte.
+double Schrittweite(const Bereich &b);
 double Gitterpunkt(const Bereich &b, int Nr);
 
 // f, f' and f'' at x.

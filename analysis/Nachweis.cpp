@@ -47,6 +47,8 @@ bool stimmig(double Aenderung, double Schaetzung, double Beiseite = 0)
         && std::abs(Aenderung - Schaetzung) <= Spielraum * (std::abs(Aenderung) + std::abs(Schaetzung) + Beiseite);
 }
 
+} // namespace
+
 bool zeigt_sich(Nachrechnung &f, const Stelle &m, double d, int Stufe, double Spitze)
 {
     Stelle Aussen[2];
@@ -73,7 +75,6 @@ bool zeigt_sich(Nachrechnung &f, const Stelle &m, double d, int Stufe, double Sp
     }
     return true;
 }
-} // namespace
 
 bool erklaert(const Stelle &a, const Stelle &b, int Stufe)
 {

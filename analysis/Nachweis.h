@@ -31,16 +31,20 @@ bool erklaert(const Stelle &a, const Stelle &b, int Stufe);
 // a wild formula in degrees, the samples around m do not tell.
 bool kreuzt(Nachrechnung &f, const Stelle &m, double Schritt, double Weite);
 
-// How far off f (or f') shows the change of sign of f' (Stufe 1) or f''
-// (2) at m: it rises to m from both sides and falls from it there (Spitze,
-// a maximum of f or f') or the other way round, over [m-d, m-d/2] and
-// [m+d/2, m+d] by what f' (or f'') accounts for, is at m at least as far
-// that way as at m-d/2 and m+d/2, and goes across [m-d/2, m+d/2] by what
-// its derivative accounts for, so that no jump lies close by. The largest
-// such d from half the grid's step Weite down, halving; 0 where none shows
-// it. Where rounding alone turns the sign, as near a multiple zero or
-// wherever f' is constant, or where f' overflows, as that of x*ln(x) near
-// 0, f does not show it.
+// Whether f (or f') shows the change of sign of f' (Stufe 1) or f'' (2)
+// at m at the distance d: it rises to m from both sides and falls from it
+// there (Spitze 1, a maximum of f or f') or the other way round (-1), over
+// [m-d, m-d/2] and [m+d/2, m+d] by what f' (or f'') accounts for, is at m
+// at least as far that way as at m-d/2 and m+d/2, and goes across
+// [m-d/2, m+d/2] by what its derivative accounts for, so that no jump lies
+// close by.
+bool zeigt_sich(Nachrechnung &f, const Stelle &m, double d, int Stufe, double Spitze);
+
+// The largest distance d from half the grid's step Weite down, halving, at
+// which f shows the change at m (Spitze true for a maximum); 0 where none
+// shows it. Where rounding alone turns the sign, as near a multiple zero
+// or wherever f' is constant, or where f' overflows, as that of x*ln(x)
+// near 0, f does not show it.
 double Sichtweite(Nachrechnung &f, const Stelle &m, double Weite, int Stufe, bool Spitze);
 
 #endif

@@ -7,17 +7,21 @@
 // test: a little further out, f must show what the change says, and its
 // changes there must be those that its derivative accounts for, which
 // rounding noise and jumps never are. Some distance on a ladder from a few
-// grid steps down to a few doubles has to show it.
+// grid steps down to a few doubles has to show it, by the discussion's
+// own test of how f shows a point.
 
 #include "Punktpruefung.h"
 
+#include "Eingrenzung.h"
+#include "Nachweis.h"
+
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace {
-// How far a change of f or f' may stray from what its derivative says over
-// the same stretch, relative to both: a generous share, as quadrature over
-// a short stretch is good to far better.
+// How large a part of how far f goes a little further out its step between
+// the doubles around a point may be, where f is continuous.
 const double Spielraum = 0.25;
 
 // How close to 0 f comes at a touching zero, relative to f a little away.
@@ -41,26 +45,6 @@ int Vorzeichen(double g)
     return (g > 0) - (g < 0);
 }
 
-// The doubles before and after x, where -0 and +0 are one, as 0: next to
-// -5e-324 lies +0, where a jump at 0 shows, as f at +0 is its value on the
-// right.
-double davor(double x)
-{
-    const double y = std::nextafter(x, -INFINITY);
-    return y == 0 ? 0.0 : y;
-}
-
-double danach(double x)
-{
-    const double y = std::nextafter(x, INFINITY);
-    return y == 0 ? 0.0 : y;
-}
-
-double Wert(const Abgeleitet &a, int Stufe)
-{
-    return Stufe == 0 ? a.Wert : (Stufe == 1 ? a.Erste : a.Zweite);
-}
-
 // Where a quantity at three adjacent doubles changes its sign: +1 from -
 // to +, -1 from + to -, 0 where it does not.
 int Wechsel(double Links, double Mitte, double Rechts)
@@ -75,20 +59,13 @@ int Wechsel(double Links, double Mitte, double Rechts)
     return 0;
 }
 
-// Whether a change agrees with the estimate from the derivative, with
-// Beiseite to spare where both are next to nothing.
-bool stimmig(double Aenderung, double Schaetzung, double Beiseite = 0)
-{
-    return std::isfinite(Aenderung) && std::isfinite(Schaetzung)
-        && std::abs(Aenderung - Schaetzung) <= Spielraum * (std::abs(Aenderung) + std::abs(Schaetzung) + Beiseite);
-}
-
 class Pruefung
 {
 public:
     Pruefung(const Verlauf &f, const Bereich &b)
         : f(f)
-        , Schritt((b.Bis - b.Von) / b.Schritte)
+        , Rechner(f, std::numeric_limits<long>::max())
+        , Schritt(Schrittweite(b))
     {
     }
 
@@ -104,7 +81,7 @@ private:
 
     Umfeld umgeben(double x) const
     {
-        return { x, f(davor(x)), f(x), f(danach(x)) };
+        return { x, f(Nachbar(x, false)), f(x), f(Nachbar(x, true)) };
     }
 
     template<class Test> bool irgendwo(double x, double Bis, const Test &t) const;
@@ -116,11 +93,10 @@ private:
     bool am_Rand(const Umfeld &u) const;
     const char *Extremum(const Umfeld &u, int Stufe, int Richtung) const;
     bool stetig(const Umfeld &u, double d) const;
-    bool zeigt_sich(const Umfeld &u, double d, int Stufe, int Richtung) const;
     bool zeigt_sich_so(const Umfeld &u, double d, int Stufe, int Richtung) const;
-    double Integral(const Abgeleitet &a, double Von, const Abgeleitet &b, double Bis, int Stufe) const;
 
     const Verlauf &f;
+    mutable Nachrechnung Rechner; // for the discussion's own test, without a budget
     const double Schritt;
 };
 
@@ -197,7 +173,7 @@ bool Pruefung::am_Rand(const Umfeld &u) const
     const double Seite = std::isnan(u.Links.Wert) ? 1 : -1;
     const Abgeleitet &Innen = Seite > 0 ? u.Rechts : u.Links;
     const double Betrag = std::abs(u.Mitte.Wert);
-    const double Schrittchen = std::abs((Seite > 0 ? danach(u.x) : davor(u.x)) - u.x);
+    const double Schrittchen = std::abs(Nachbar(u.x, Seite > 0) - u.x);
     const double Zuwachs = std::fmax(std::abs(Innen.Wert - u.Mitte.Wert), std::abs(u.Mitte.Erste) * Schrittchen);
     const bool gleich = std::signbit(Innen.Wert) == std::signbit(u.Mitte.Wert);
     return gleich && Betrag <= Wurzelrand * Zuwachs
@@ -240,7 +216,8 @@ const char *Pruefung::Extremum(const Umfeld &u, int Stufe, int Richtung) const
 // point goes is for the ladder to say.
 bool Pruefung::wechselt(const Umfeld &u, int Stufe) const
 {
-    if (Wert(u.Mitte, Stufe) == 0 || Wechsel(Wert(u.Links, Stufe), Wert(u.Mitte, Stufe), Wert(u.Rechts, Stufe)) != 0) {
+    if (Ableitung(u.Mitte, Stufe) == 0
+        || Wechsel(Ableitung(u.Links, Stufe), Ableitung(u.Mitte, Stufe), Ableitung(u.Rechts, Stufe)) != 0) {
         return true;
     }
     const int Links = Vorzeichen_neben(u.x, -1, Stufe);
@@ -253,7 +230,7 @@ bool Pruefung::wechselt(const Umfeld &u, int Stufe) const
 int Pruefung::Vorzeichen_neben(double x, double Seite, int Stufe) const
 {
     for (double d = std::abs(std::nextafter(x, x + Seite) - x); d <= Schritt; d *= 2) {
-        const double g = Wert(f(x + Seite * d), Stufe);
+        const double g = Ableitung(f(x + Seite * d), Stufe);
         if (g != 0 && std::isfinite(g)) {
             return Vorzeichen(g);
         }
@@ -269,55 +246,15 @@ bool Pruefung::stetig(const Umfeld &u, double d) const
     return std::abs(u.Rechts.Wert - u.Links.Wert) <= Spielraum * Weite;
 }
 
-// Whether the quantity below the one that changes its sign (f for Stufe 1,
-// f' for 2) goes towards x from both sides, over [x-d, x-d/2] and
-// [x+d/2, x+d], the way the change says and by what its derivative
-// accounts for, and is at x at least as far that way; and whether f (and
-// f') goes across [x-d/2, x+d/2] by what its derivative accounts for too,
-// up to a small part of how far it goes beside: no jump lies close by.
-bool Pruefung::zeigt_sich(const Umfeld &u, double d, int Stufe, int Richtung) const
-{
-    const int Spitze = -Richtung; // +1 where x is a maximum
-    const double Aussen[2] = { u.x - d, u.x + d };
-    const double Innen[2] = { u.x - d / 2, u.x + d / 2 };
-    const Abgeleitet a[2] = { f(Aussen[0]), f(Aussen[1]) };
-    const Abgeleitet i[2] = { f(Innen[0]), f(Innen[1]) };
-    for (int k = 0; k < 2; ++k) {
-        const double Aenderung = Wert(i[k], Stufe - 1) - Wert(a[k], Stufe - 1);
-        if (!(Aenderung * Spitze > 0) || !stimmig(Aenderung, Integral(a[k], Aussen[k], i[k], Innen[k], Stufe))
-            || !((Wert(u.Mitte, Stufe - 1) - Wert(i[k], Stufe - 1)) * Spitze >= 0)) {
-            return false;
-        }
-    }
-    for (int Tiefer = 0; Tiefer < Stufe; ++Tiefer) {
-        const double Quer = Wert(i[1], Tiefer) - Wert(i[0], Tiefer);
-        const double Schaetzung = Integral(i[0], Innen[0], i[1], Innen[1], Tiefer + 1);
-        const double Beiseite
-            = std::abs(Wert(i[0], Tiefer) - Wert(a[0], Tiefer)) + std::abs(Wert(i[1], Tiefer) - Wert(a[1], Tiefer));
-        if (!stimmig(Quer, Schaetzung, Beiseite)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Either way for Richtung 0.
+// Whether f (or f') shows the change at x over d as the discussion tests
+// it, the way Richtung says or, for 0, either way.
 bool Pruefung::zeigt_sich_so(const Umfeld &u, double d, int Stufe, int Richtung) const
 {
-    return Richtung == 0 ? zeigt_sich(u, d, Stufe, -1) || zeigt_sich(u, d, Stufe, 1)
-                         : zeigt_sich(u, d, Stufe, Richtung);
-}
-
-// The change of f (Stufe 1) or f' (Stufe 2) from Von to Bis that f' or f''
-// accounts for: by the two-point Hermite rule from f' and f'', or by
-// Simpson's rule from f'' and one more value halfway.
-double Pruefung::Integral(const Abgeleitet &a, double Von, const Abgeleitet &b, double Bis, int Stufe) const
-{
-    const double h = Bis - Von;
-    if (Stufe == 1) {
-        return h / 2 * (a.Erste + b.Erste) + h * h / 12 * (a.Zweite - b.Zweite);
-    }
-    return h / 6 * (a.Zweite + 4 * f(Von + h / 2).Zweite + b.Zweite);
+    const Stelle m { u.x, u.Mitte };
+    const auto so = [&](double Spitze) {
+        return zeigt_sich(Rechner, m, d, Stufe, Spitze);
+    };
+    return Richtung == 0 ? so(1) || so(-1) : so(-Richtung);
 }
 } // namespace
 

@@ -140,7 +140,6 @@ private:
     Stelle naechste(double x, double Seite, int Stufe);
     void Punkt(const Kandidat &k, const Stelle &m);
     bool stetig(const Kandidat &k, const Stelle &m, const Stelle &Vor, const Stelle &Nach) const;
-    double Schrittweite() const;
     bool flach(const Kandidat &k, const Stelle &m);
     void Extremum(const Kandidat &k, const Stelle &m, double d);
     void Pol(double x);
@@ -454,7 +453,7 @@ void Punktsuche::bearbeiten(const Kandidat &k)
     }
     switch (k.Sorte) {
     case Kandidat::Pol:
-        if (!Luecke(f, k.Mitte.x, Schrittweite())) {
+        if (!Luecke(f, k.Mitte.x, Schrittweite(b))) {
             Pol(k.Mitte.x);
         }
         return;
@@ -513,7 +512,7 @@ void Punktsuche::an_Mitte(const Kandidat &k)
 // tiny part of the step, for the doubles near 0 are countless.
 Stelle Punktsuche::naechste(double x, double Seite, int Stufe)
 {
-    const double Viertel = Schrittweite() / 4;
+    const double Viertel = Schrittweite(b) / 4;
     const double Anfang = std::fmax(std::abs(Nachbar(x, Seite > 0) - x), std::ldexp(Viertel, -Feinste_Teilung));
     for (double d = Anfang; d <= Viertel && !f.erschoepft(); d *= 2) {
         const Stelle s = f.an(x + Seite * d);
@@ -557,12 +556,12 @@ void Punktsuche::Punkt(const Kandidat &k, const Stelle &m)
         const double Schritt = Sprung(Vor, m, Nach, 0);
         const double Kleiner = std::fmin(std::abs(k.Links.f.Wert), std::abs(k.Rechts.f.Wert));
         if (k.Sorte != Kandidat::Wechsel || m.f.Wert == 0 || !springt(Schritt, Kleiner)
-            || kreuzt(f, m, Schritt, Schrittweite())) {
+            || kreuzt(f, m, Schritt, Schrittweite(b))) {
             dazu(Punktart::Nullstelle, m);
         }
         return;
     }
-    const double d = Sichtweite(f, m, Schrittweite(), k.Stufe, Ableitung(k.Links.f, k.Stufe) > 0);
+    const double d = Sichtweite(f, m, Schrittweite(b), k.Stufe, Ableitung(k.Links.f, k.Stufe) > 0);
     if (d == 0) {
         return;
     }
@@ -597,11 +596,6 @@ bool Punktsuche::stetig(const Kandidat &k, const Stelle &m, const Stelle &Vor, c
     return (k.Stufe == 0 && k.Sorte != Kandidat::Wechsel) || (Werte && (k.Stufe < 2 || Steigungen));
 }
 
-double Punktsuche::Schrittweite() const
-{
-    return (b.Bis - b.Von) / b.Schritte;
-}
-
 // An extremum that touches 0 is a zero too, unless f crosses 0 right there.
 // Whether it touches is measured against the samples around it, and
 // against f as far off as f shows the extremum, for the samples may lie
@@ -626,7 +620,7 @@ void Punktsuche::Extremum(const Kandidat &k, const Stelle &m, double d)
 // rounding alone can keep it 0 for a few doubles.
 bool Punktsuche::flach(const Kandidat &k, const Stelle &m)
 {
-    const double Viertel = (b.Bis - b.Von) / b.Schritte / 4;
+    const double Viertel = Schrittweite(b) / 4;
     for (const double x : { m.x - Viertel, m.x + Viertel }) {
         if (!f.erschoepft() && Ableitung(f.an(x).f, k.Stufe) == 0) {
             return true;

@@ -367,7 +367,7 @@ void pruefe_Nullstellen(const Produkt &p, bool RAD)
     }
     const Diskussion d = diskutieren(Formel.c_str(), RAD);
     const Bereich b = Ansichtsbereich(Ansicht::Anfang(RAD));
-    const double Schritt = (b.Bis - b.Von) / b.Schritte;
+    const double Schritt = Schrittweite(b);
     std::vector<bool> Erwartet(d.Punkte.size());
     for (const auto &[x, m] : Nullstellen_in(p, RAD)) {
         const double Toleranz

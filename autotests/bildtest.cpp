@@ -16,7 +16,6 @@
 #include <cstring>
 
 using Punkte = QList<QPoint>;
-Q_DECLARE_METATYPE(Ansicht)
 
 class BildTest : public QObject
 {

@@ -23,6 +23,9 @@
 #include <sstream>
 #include <string>
 
+// Views as columns of the tests' tables.
+Q_DECLARE_METATYPE(Ansicht)
+
 const QRgb GELB = qRgb(255, 255, 0);
 const QRgb BLAU = qRgb(0, 0, 255);
 const QRgb SCHWARZ = qRgb(0, 0, 0);

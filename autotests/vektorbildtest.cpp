@@ -18,8 +18,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-Q_DECLARE_METATYPE(Ansicht)
-
 class VektorbildTest : public QObject
 {
     Q_OBJECT

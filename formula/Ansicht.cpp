@@ -169,44 +169,47 @@ void Ansicht::Probenstellen(double *Stellen) const
 
 int Ansicht::Probenspalte(int Nr, double x) const
 {
-    if (!Bogenmass) {
-        return Links() + Nr;
-    }
-    // The start view's columns come from 50 pixels a unit from the origin,
-    // truncated toward zero, so its column 350 takes twice as many samples.
-    return ist_Anfang() ? int(x * 50.0) + 350 : static_cast<int>(std::floor(Spalte(x)));
+    return Probenspalte(Nr, x, ist_Anfang());
 }
 
 double Ansicht::Probenzeile(double Wert) const
 {
-    if (ist_Anfang()) {
-        return 380 - std::trunc(Bogenmass ? Wert * 50.0 : Wert);
-    }
-    return std::floor(Zeile(Wert));
+    return Probenzeile(Wert, ist_Anfang());
 }
 
+// For a whole batch the test for the start view is made once.
 void Ansicht::Probenspalten(const double *Stellen, int *Spalten) const
 {
     const bool Anfang = ist_Anfang();
     for (int Nr = 0; Nr < Proben(); ++Nr) {
-        Spalten[Nr] = !Bogenmass
-            ? Links() + Nr
-            : (Anfang ? int(Stellen[Nr] * 50.0) + 350 : static_cast<int>(std::floor(Spalte(Stellen[Nr]))));
+        Spalten[Nr] = Probenspalte(Nr, Stellen[Nr], Anfang);
     }
 }
 
 void Ansicht::Probenzeilen(const double *Werte, double *Zeilen) const
 {
-    if (!ist_Anfang()) {
-        for (int Nr = 0; Nr < Proben(); ++Nr) {
-            Zeilen[Nr] = std::floor(Zeile(Werte[Nr]));
-        }
-        return;
-    }
-    const double Faktor = Bogenmass ? 50.0 : 1.0;
+    const bool Anfang = ist_Anfang();
     for (int Nr = 0; Nr < Proben(); ++Nr) {
-        Zeilen[Nr] = 380 - std::trunc(Werte[Nr] * Faktor);
+        Zeilen[Nr] = Probenzeile(Werte[Nr], Anfang);
     }
+}
+
+int Ansicht::Probenspalte(int Nr, double x, bool Anfang) const
+{
+    if (!Bogenmass) {
+        return Links() + Nr;
+    }
+    // The start view's columns come from 50 pixels a unit from the origin,
+    // truncated toward zero, so its column 350 takes twice as many samples.
+    return Anfang ? int(x * 50.0) + 350 : static_cast<int>(std::floor(Spalte(x)));
+}
+
+double Ansicht::Probenzeile(double Wert, bool Anfang) const
+{
+    if (Anfang) {
+        return 380 - std::trunc(Bogenmass ? Wert * 50.0 : Wert);
+    }
+    return std::floor(Zeile(Wert));
 }
 
 double Ansicht::Schritt_x() const

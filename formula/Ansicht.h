@@ -83,6 +83,10 @@ struct Ansicht {
     // the range, which is rounding noise there; -0 is 0.
     double x_gezeigt(double x) const;
     double y_gezeigt(double y) const;
+
+private:
+    int Probenspalte(int Nr, double x, bool Anfang) const;
+    double Probenzeile(double Wert, bool Anfang) const;
 };
 
 // A range's ends as --x and --y give them, "VON:BIS", as the formula

@@ -53,18 +53,24 @@ Modus Ansichten[] = {
     { 2, QRect(QPoint(10, 80), QPoint(729, 679)), false, "DEG", {}, {} },
 };
 
-// Painted as a click on the view's radio button paints it, and taken from
-// the screen.
-QImage Malen(const QString &Text, const Modus &A)
+// Painted in the view Sicht as a click on the mode's radio button paints
+// it, and taken from the screen.
+QImage Malen(const QString &Text, const Modus &A, const Ansicht &Sicht)
 {
     Fenster->findChild<QLineEdit *>()->setText(Text);
-    Fenster->Ansicht_vorgeben(Ansicht::Anfang(A.ButtonNr == 1));
+    Fenster->Ansicht_vorgeben(Sicht);
     Fenster->RButton(A.ButtonNr);
     return Fenster->windowHandle()
         ->screen()
         ->grabWindow(Fenster->winId())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
+}
+
+// In the mode's start view.
+QImage Malen(const QString &Text, const Modus &A)
+{
+    return Malen(Text, A, Ansicht::Anfang(A.ButtonNr == 1));
 }
 
 [[noreturn]] void Verstoss(const char *Was, const Modus &A, int x, int y)
@@ -130,20 +136,8 @@ void frei_pruefen(const QString &Text, const std::uint8_t *Daten, std::size_t Gr
 {
     const Ansicht Frei = Zufallsansicht(Daten, Groesse);
     const Modus &A = Ansichten[Frei.Bogenmass ? 0 : 1];
-    QLineEdit *Eingabe = Fenster->findChild<QLineEdit *>();
-    QImage Bilder[2];
-    int Nr = 0;
-    for (const QString &Formel : { QStringLiteral("0/0"), Text }) {
-        Eingabe->setText(Formel);
-        Fenster->Ansicht_vorgeben(Frei);
-        Fenster->RButton(A.ButtonNr);
-        Bilder[Nr++] = Fenster->windowHandle()
-                           ->screen()
-                           ->grabWindow(Fenster->winId())
-                           .toImage()
-                           .convertToFormat(QImage::Format_RGB32);
-    }
-    pruefen(Bilder[1], A, false, Bilder[0]);
+    const QImage Leer = Malen(QStringLiteral("0/0"), A, Frei);
+    pruefen(Malen(Text, A, Frei), A, false, Leer);
 }
 } // namespace
 

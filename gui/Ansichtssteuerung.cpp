@@ -34,14 +34,14 @@ void KdeW::Ansichtsaktionen_anlegen()
     };
     anlegen(QStringLiteral("Vergrößern"), QKeySequence::ZoomIn, &KdeW::Vergroessern);
     anlegen(QStringLiteral("Verkleinern"), QKeySequence::ZoomOut, &KdeW::Verkleinern);
-    anlegen(QStringLiteral("Anfangsansicht"), QKeySequence(Qt::CTRL | Qt::Key_0), &KdeW::Anfangsansicht);
-    anlegen(QStringLiteral("y-Bereich einpassen"), QKeySequence(Qt::CTRL | Qt::Key_F), &KdeW::Einpassen);
-}
-
-// The view of the mode chosen now.
-Ansicht &KdeW::Sicht_aendern()
-{
-    return Ansichten[Formelinterpreter.statusRAD()];
+    anlegen(QStringLiteral("Anfangsansicht"), QList<QKeySequence> { QKeySequence(Qt::CTRL | Qt::Key_0) },
+        &KdeW::Anfangsansicht);
+    anlegen(QStringLiteral("y-Bereich einpassen"), QList<QKeySequence> { QKeySequence(Qt::CTRL | Qt::Key_F) },
+        &KdeW::Einpassen);
+    // In the plot's menu the picture's actions follow below a line.
+    QAction *Trenner = new QAction(this);
+    Trenner->setSeparator(true);
+    Menuepunkte << Trenner;
 }
 
 // Drawn at the next paint, not at once: moves of the pointer and steps of a
@@ -52,7 +52,7 @@ void KdeW::Ansicht_setzen(const Ansicht &Neu, bool Bewegung)
     if (Neu == Sicht()) {
         return;
     }
-    Sicht_aendern() = Neu;
+    Ansichten[Formelinterpreter.statusRAD()] = Neu;
     Ansicht_bewegt = Ansicht_bewegt || Bewegung;
     update(0, 50, BILD_BREITE, BILD_HOEHE);
 }
@@ -163,11 +163,7 @@ void KdeW::mouseMoveEvent(QMouseEvent *event)
         }
     }
     if (!Ziehen) {
-        if (auf_der_Kurve(event->pos())) {
-            setCursor(Qt::OpenHandCursor);
-        } else {
-            unsetCursor();
-        }
+        Zeigerform(event->pos());
     }
     // The mouse takes over from the keyboard's cursor.
     Cursorspalte = -1;
@@ -183,11 +179,17 @@ void KdeW::mouseReleaseEvent(QMouseEvent *event)
     Griff = QPoint(-1, -1);
     if (Ziehen) {
         Ziehen = false;
-        if (auf_der_Kurve(event->pos())) {
-            setCursor(Qt::OpenHandCursor);
-        } else {
-            unsetCursor();
-        }
+        Zeigerform(event->pos());
+    }
+}
+
+// An open hand over the plot, which a drag grabs, else the window's own.
+void KdeW::Zeigerform(QPoint Stelle)
+{
+    if (auf_der_Kurve(Stelle)) {
+        setCursor(Qt::OpenHandCursor);
+    } else {
+        unsetCursor();
     }
 }
 
@@ -197,9 +199,7 @@ void KdeW::contextMenuEvent(QContextMenuEvent *event)
         return;
     }
     QMenu Menue(this);
-    Menue.addActions(Menuepunkte.mid(0, 4));
-    Menue.addSeparator();
-    Menue.addActions(Menuepunkte.mid(4));
+    Menue.addActions(Menuepunkte);
     Menue.exec(event->globalPos());
 }
 

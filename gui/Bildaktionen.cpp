@@ -40,28 +40,26 @@ const Dateiformat FORMATE[] = { { "PNG-Bild (*.png)", ".png" }, { "SVG-Vektorbil
 // do, without the fifteen libraries those load at every start.
 QAction *KdeW::Tastenaktion(const QString &Text, QKeySequence::StandardKey Taste)
 {
-    QAction *Aktion = new QAction(Text, this);
-    Aktion->setShortcuts(Taste);
-    addAction(Aktion);
-    return Aktion;
+    return Tastenaktion(Text, QKeySequence::keyBindings(Taste));
 }
 
-QAction *KdeW::Tastenaktion(const QString &Text, const QKeySequence &Taste)
+QAction *KdeW::Tastenaktion(const QString &Text, const QList<QKeySequence> &Tasten)
 {
     QAction *Aktion = new QAction(Text, this);
-    Aktion->setShortcut(Taste);
+    Aktion->setShortcuts(Tasten);
     addAction(Aktion);
     return Aktion;
 }
 
 void KdeW::Bildaktionen_anlegen()
 {
-    Menuepunkte << Tastenaktion(QStringLiteral("Bild speichern …"), QKeySequence::Save)
-                << Tastenaktion(QStringLiteral("Bild kopieren"), QKeySequence::Copy)
-                << Tastenaktion(QStringLiteral("Drucken …"), QKeySequence::Print);
-    connect(Menuepunkte[Menuepunkte.size() - 3], &QAction::triggered, this, &KdeW::Bild_speichern);
-    connect(Menuepunkte[Menuepunkte.size() - 2], &QAction::triggered, this, &KdeW::Bild_kopieren);
-    connect(Menuepunkte.last(), &QAction::triggered, this, &KdeW::Bild_drucken);
+    QAction *Speichern = Tastenaktion(QStringLiteral("Bild speichern …"), QKeySequence::Save);
+    QAction *Kopieren = Tastenaktion(QStringLiteral("Bild kopieren"), QKeySequence::Copy);
+    QAction *Drucken = Tastenaktion(QStringLiteral("Drucken …"), QKeySequence::Print);
+    connect(Speichern, &QAction::triggered, this, &KdeW::Bild_speichern);
+    connect(Kopieren, &QAction::triggered, this, &KdeW::Bild_kopieren);
+    connect(Drucken, &QAction::triggered, this, &KdeW::Bild_drucken);
+    Menuepunkte << Speichern << Kopieren << Drucken;
     // The entry claims the copy keys whether it has a selection or not.
     LEdit1->installEventFilter(this);
 }

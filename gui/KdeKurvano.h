@@ -71,7 +71,9 @@ struct Listenpunkt {
     int Zweite = -1;
 };
 
-// The ranges of a view: "x von -6.4 bis 6.4, y von -6 bis 6".
+// The mode of a view, "Bogenmaß" or "Gradmaß", and its ranges: "x von -6.4
+// bis 6.4, y von -6 bis 6".
+QString Modusname(const Ansicht &A);
 QString Bereichstext(const Ansicht &A);
 
 // Shared by the window's handlers; all of them run on the GUI thread.
@@ -170,14 +172,14 @@ private:
     void Bild_malen(QPainter &Maler, Schaubild &Ziel);
     void Vektorbild_malen(QPainter &Maler);
     QAction *Tastenaktion(const QString &Text, QKeySequence::StandardKey Taste);
-    QAction *Tastenaktion(const QString &Text, const QKeySequence &Taste);
+    QAction *Tastenaktion(const QString &Text, const QList<QKeySequence> &Tasten);
     void Bildaktionen_anlegen();
     void Ansichtsaktionen_anlegen();
     bool Kopiertaste_abgeben(QEvent *Ereignis);
     bool Verlauf_blaettern(const QKeyEvent *Taste);
     void Zugang_einrichten();
     QString Kurvenbeschreibung(const QList<Infoabsatz> &Liste);
-    Ansicht &Sicht_aendern();
+    void Zeigerform(QPoint Stelle);
     void Ansicht_setzen(const Ansicht &Neu, bool Bewegung);
     void Zoomen(QPoint Stelle, int Schritte_x, int Schritte_y);
     bool auf_der_Kurve(QPoint Stelle) const;

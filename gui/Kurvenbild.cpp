@@ -83,8 +83,7 @@ Bildvorlage KdeW::Vorlage()
     for (int Nr = 0; Nr < Liste.Anzahl; ++Nr) {
         Neu.Formeln << QString::fromLatin1(Liste.Formeln[Nr].data(), int(Liste.Formeln[Nr].size()));
     }
-    Neu.Bereiche = QStringLiteral("%1, %2").arg(
-        Sicht().Bogenmass ? QStringLiteral("Bogenmaß") : QStringLiteral("Gradmaß"), Bereichstext(Sicht()));
+    Neu.Bereiche = QStringLiteral("%1, %2").arg(Modusname(Sicht()), Bereichstext(Sicht()));
     return Neu;
 }
 

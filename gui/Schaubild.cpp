@@ -121,53 +121,49 @@ void Gradmass_Gitter(QPainter &p)
     }
 }
 
-// Where the lines of a moved view lie: on the multiples of its steps, each on
-// the pixel nearest to it inside the frame.
-QList<int> Spalten_der_Linien(const Ansicht &A, std::vector<double> &Werte)
-{
-    Werte = Ansicht::Linien(A.xVon, A.xBis, A.Schritt_x());
-    QList<int> Spalten;
-    for (const double x : Werte) {
-        Spalten << std::min(int(std::lround(A.Spalte(x))), A.Links() + A.Breite() - 1);
-    }
-    return Spalten;
-}
+// The lines of a moved view along one axis: on the multiples of its step
+// that lie in the range, each on the pixel nearest to it inside the frame,
+// Ort giving the pixel of a value.
+struct Achse {
+    double Schritt;
+    std::vector<double> Werte;
+    QList<int> Orte;
+};
 
-QList<int> Zeilen_der_Linien(const Ansicht &A, std::vector<double> &Werte)
+template<class Abbildung> Achse Achse_legen(double Von, double Bis, double Schritt, const Abbildung &Ort, int Letzter)
 {
-    Werte = Ansicht::Linien(A.yVon, A.yBis, A.Schritt_y());
-    QList<int> Zeilen;
-    for (const double y : Werte) {
-        Zeilen << std::min(int(std::lround(A.Zeile(y))), UNTEN - 1);
+    Achse Neu { Schritt, Ansicht::Linien(Von, Bis, Schritt), {} };
+    for (const double Wert : Neu.Werte) {
+        Neu.Orte << std::min(int(std::lround(Ort(Wert))), Letzter);
     }
-    return Zeilen;
+    return Neu;
 }
 
 // The labels of a moved view: x above the frame, centred on its line, and
 // left out where it would run into the one before; y inside the plot area
 // at its left edge, above its line, or below it at the top, in the light
 // colour that shows on black.
-void Beschriften(QPainter &p, const Ansicht &A, const std::vector<double> &xWerte, const QList<int> &Spalten,
-    const std::vector<double> &yWerte, const QList<int> &Zeilen)
+void Beschriften(QPainter &p, const Ansicht &A, const Achse &x, const Achse &y)
 {
     const Malzeug &Zeug = Werkzeug();
     p.setFont(Zeug.Kleinschrift);
     const QFontMetrics Masse = p.fontMetrics();
     p.setPen(Zeug.Schwarz);
     int Frei = 0; // the first column right of the label before
-    for (int i = 0; i < Spalten.size(); ++i) {
-        const QString Text = QString::fromStdString(Gitterzahl(xWerte[i], A.Schritt_x()));
+    for (int i = 0; i < x.Orte.size(); ++i) {
+        const QString Text = QString::fromStdString(Gitterzahl(x.Werte[i], x.Schritt));
         const int Breite = Masse.horizontalAdvance(Text);
-        const int Links = std::clamp(Spalten[i] - Breite / 2, 1, LINKS_DER_KNOEPFE - 1 - Breite);
+        const int Links = std::clamp(x.Orte[i] - Breite / 2, 1, LINKS_DER_KNOEPFE - 1 - Breite);
         if (Links >= Frei) {
             p.drawText(Links, OBEN - 5, Text);
             Frei = Links + Breite + Masse.horizontalAdvance(QLatin1Char(' '));
         }
     }
     p.setPen(Zeug.Hell);
-    for (int i = 0; i < Zeilen.size(); ++i) {
-        const QString Text = QString::fromStdString(Gitterzahl(yWerte[i], A.Schritt_y()));
-        const int Grundlinie = Zeilen[i] - 3 - Masse.ascent() > OBEN ? Zeilen[i] - 3 : Zeilen[i] + 2 + Masse.ascent();
+    for (int i = 0; i < y.Orte.size(); ++i) {
+        const QString Text = QString::fromStdString(Gitterzahl(y.Werte[i], y.Schritt));
+        const int Zeile = y.Orte[i];
+        const int Grundlinie = Zeile - 3 - Masse.ascent() > OBEN ? Zeile - 3 : Zeile + 2 + Masse.ascent();
         p.drawText(A.Links() + 3, Grundlinie, Text);
     }
 }
@@ -178,15 +174,23 @@ void Beschriften(QPainter &p, const Ansicht &A, const std::vector<double> &xWert
 void Freies_Gitter(QPainter &p, const Ansicht &A)
 {
     p.setPen(Werkzeug().Blau);
-    std::vector<double> xWerte;
-    std::vector<double> yWerte;
-    const QList<int> Spalten = Spalten_der_Linien(A, xWerte);
-    const QList<int> Zeilen = Zeilen_der_Linien(A, yWerte);
     const int Rechts = A.Links() + A.Breite() - 1;
-    for (const int Spalte : Spalten) {
+    const Achse x = Achse_legen(
+        A.xVon, A.xBis, A.Schritt_x(),
+        [&A](double Wert) {
+            return A.Spalte(Wert);
+        },
+        Rechts);
+    const Achse y = Achse_legen(
+        A.yVon, A.yBis, A.Schritt_y(),
+        [&A](double Wert) {
+            return A.Zeile(Wert);
+        },
+        UNTEN - 1);
+    for (const int Spalte : x.Orte) {
         p.drawLine(Spalte, OBEN - 3, Spalte, UNTEN);
     }
-    for (const int Zeile : Zeilen) {
+    for (const int Zeile : y.Orte) {
         p.drawLine(A.Links() - 3, Zeile, Rechts, Zeile);
     }
     if (A.xVon <= 0 && A.xBis >= 0) {
@@ -199,7 +203,7 @@ void Freies_Gitter(QPainter &p, const Ansicht &A)
         p.drawLine(A.Links(), Null - 1, Rechts, Null - 1);
         p.drawLine(A.Links(), Null + 1, Rechts, Null + 1);
     }
-    Beschriften(p, A, xWerte, Spalten, yWerte, Zeilen);
+    Beschriften(p, A, x, y);
 }
 } // namespace
 
@@ -347,11 +351,8 @@ void Schaubild::malen(QPainter &Maler, Mathe &m, const Formelliste &Liste, const
     A.Probenstellen(Stellen);
     A.Probenspalten(Stellen, Spalten);
     for (int Nr = 0; Nr < Liste.Anzahl; ++Nr) {
-        if (Nr > 0) {
-            Formel_setzen(m, Liste.Formeln[Nr]);
-            m.Formel_compillieren();
-        }
-        Kurve_malen(m, Nr, A);
+        Kurve_berechnen(m, Liste, Nr, A);
+        Kurve_malen(Nr, A);
     }
     // In three parts, each a rectangle with the controls' holes only at its
     // edges: the entry's rows, the graph left of the controls, and the rest.
@@ -417,12 +418,18 @@ void Schaubild::Ebenen_kopieren(const QRect &Teil)
     }
 }
 
-// The samples of the formula compiled in m, as one batch, and their rows.
-void Schaubild::Kurve_malen(Mathe &m, int Nr, const Ansicht &A)
+void Schaubild::Kurve_berechnen(Mathe &m, const Formelliste &Liste, int Nr, const Ansicht &A)
 {
-    const int Anzahl = A.Proben();
-    m.Formel_Berechnen(Stellen, Werte, Anzahl);
+    if (Nr > 0) {
+        Formel_setzen(m, Liste.Formeln[Nr]);
+        m.Formel_compillieren();
+    }
+    m.Formel_Berechnen(Stellen, Werte, A.Proben());
     A.Probenzeilen(Werte, Zeilen);
+}
+
+void Schaubild::Kurve_malen(int Nr, const Ansicht &A)
+{
     const QRgb Farbe = Kurvenfarben[Nr];
     if (A.Bogenmass) {
         Punkte_setzen(A, Farbe);

@@ -58,12 +58,15 @@ public:
 private:
     bool Ebenen_vorbereiten(const QPainter &Maler, const Ansicht &A);
     void Ebenen_kopieren(const QRect &Teil);
-    void Kurve_malen(Mathe &m, int Nr, const Ansicht &A);
+    // Formula Nr of Liste compiled in m, which holds the first one already,
+    // and the values and rows of its samples, as one batch.
+    void Kurve_berechnen(Mathe &m, const Formelliste &Liste, int Nr, const Ansicht &A);
+    void Kurve_malen(int Nr, const Ansicht &A);
     void Punkte_setzen(const Ansicht &A, QRgb Farbe);
     void Linie_ziehen(const Ansicht &A, QRgb Farbe);
     // In Vektorbild.cpp.
     void Vektoren_malen(QPainter &Maler, Mathe &m, const Formelliste &Liste, const Ansicht &A);
-    void Pfad_ziehen(QPainter &Maler, Mathe &m, int Nr, const Ansicht &A);
+    void Pfad_ziehen(QPainter &Maler, int Nr, const Ansicht &A);
 
     QImage Grund; // background and frame of Ebenenansicht's mode
     QImage Ebenen; // background, frame, grid and labels of Ebenenansicht

@@ -8,7 +8,6 @@
 
 #include "Schaubild.h"
 
-#include "Formel_I.h"
 #include "Formelliste.h"
 #include "KdeKurvano.h"
 #include "Kurvenzug.h"
@@ -57,11 +56,8 @@ void Schaubild::Vektoren_malen(QPainter &Maler, Mathe &m, const Formelliste &Lis
     Gitter_zeichnen(Maler, A);
     A.Probenstellen(Stellen);
     for (int Nr = 0; Nr < Liste.Anzahl; ++Nr) {
-        if (Nr > 0) {
-            Formel_setzen(m, Liste.Formeln[Nr]);
-            m.Formel_compillieren();
-        }
-        Pfad_ziehen(Maler, m, Nr, A);
+        Kurve_berechnen(m, Liste, Nr, A);
+        Pfad_ziehen(Maler, Nr, A);
     }
     Maler.restore();
 }
@@ -69,11 +65,9 @@ void Schaubild::Vektoren_malen(QPainter &Maler, Mathe &m, const Formelliste &Lis
 // The samples where they lie, not on whole pixels, so the curve stays
 // smooth at any size; the segments are those the raster picture draws.
 // The path keeps inside the frame with the pen's whole width.
-void Schaubild::Pfad_ziehen(QPainter &Maler, Mathe &m, int Nr, const Ansicht &A)
+void Schaubild::Pfad_ziehen(QPainter &Maler, int Nr, const Ansicht &A)
 {
     const int Anzahl = A.Proben();
-    m.Formel_Berechnen(Stellen, Werte, Anzahl);
-    A.Probenzeilen(Werte, Zeilen);
     const int Breite = A.Bogenmass ? PUNKTBREITE : 1;
     const double Versatz = A.Bogenmass ? PUNKTMITTE : 0;
     const double Rand = (Breite - 1) / 2.0;

@@ -23,6 +23,11 @@ void benennen(QWidget *Element, const QString &Name, const QString &Beschreibung
 }
 }
 
+QString Modusname(const Ansicht &A)
+{
+    return A.Bogenmass ? QStringLiteral("Bogenmaß") : QStringLiteral("Gradmaß");
+}
+
 // Its numbers written as the info area writes them.
 QString Bereichstext(const Ansicht &A)
 {
@@ -66,15 +71,13 @@ void KdeW::Zugang_einrichten()
 // The formulas last drawn, the view, and the points the info area lists.
 QString KdeW::Kurvenbeschreibung(const QList<Infoabsatz> &Liste)
 {
-    const bool Bogenmass = Sicht().Bogenmass;
     QStringList Formeln;
     for (const Formelbefund &Formel : Satz.Formeln) {
         Formeln << QStringLiteral("„%1“").arg(QString::fromLatin1(Formel.Formel.data(), int(Formel.Formel.size())));
     }
     QString Text = QStringLiteral("%1 von %2 im %3, %4")
                        .arg(Formeln.size() > 1 ? QStringLiteral("Kurven") : QStringLiteral("Kurve"),
-                           Formeln.join(QStringLiteral(", ")),
-                           Bogenmass ? QStringLiteral("Bogenmaß") : QStringLiteral("Gradmaß"), Bereichstext(Sicht()));
+                           Formeln.join(QStringLiteral(", ")), Modusname(Sicht()), Bereichstext(Sicht()));
     if (fehlerhaft()) {
         Text += QStringLiteral("; eine Formel mit Fehlern ist als Linie der 0 gezeichnet");
     }
