@@ -90,6 +90,7 @@ private:
     const char *Nullstelle(const Umfeld &u) const;
     bool kreuzt(const Umfeld &u) const;
     bool beruehrt(const Umfeld &u) const;
+    bool nah_an_Null(const Umfeld &u, double d) const;
     bool am_Rand(const Umfeld &u) const;
     const char *Extremum(const Umfeld &u, int Stufe, int Richtung) const;
     bool stetig(const Umfeld &u, double d) const;
@@ -142,23 +143,32 @@ const char *Pruefung::Nullstelle(const Umfeld &u) const
 // f changes its sign between the doubles, and a little further out,
 // continuously. Which way it goes there is the ladder's to say: with
 // rounding, f may change its sign more than once between the doubles.
+// Or f is within rounding of 0 there: at a double zero f may round to a
+// tiny constant on a stretch of doubles and step across 0 at its end by
+// its last digit, as one of a wild formula does from -1.1e-79 to 5e-16.
 bool Pruefung::kreuzt(const Umfeld &u) const
 {
     return Wechsel(u.Links.Wert, u.Mitte.Wert, u.Rechts.Wert) != 0 && irgendwo(u.x, 1, [&](double d) {
         const int Links = Vorzeichen(f(u.x - d).Wert);
-        return Links != 0 && Vorzeichen(f(u.x + d).Wert) == -Links && stetig(u, d);
+        return (Links != 0 && Vorzeichen(f(u.x + d).Wert) == -Links && stetig(u, d)) || nah_an_Null(u, d);
     });
 }
 
-// An extremum of either kind, where f is within rounding of 0 beside how
-// far it goes from there as far off as it shows the extremum: a maximum
-// close by may lie in a minimum further out, as in x^8 plus a tiny bump.
+// An extremum of either kind, where f is within rounding of 0 as far off
+// as it shows the extremum: a maximum close by may lie in a minimum
+// further out, as in x^8 plus a tiny bump.
 bool Pruefung::beruehrt(const Umfeld &u) const
 {
     return Extremum(u, 1, 0) == nullptr && irgendwo(u.x, Oben, [&](double d) {
-        const double Weiter = std::fmax(std::abs(f(u.x - d).Wert), std::abs(f(u.x + d).Wert));
-        return std::abs(u.Mitte.Wert) <= Beruehrung * Weiter && zeigt_sich_so(u, d, 1, 0);
+        return nah_an_Null(u, d) && zeigt_sich_so(u, d, 1, 0);
     });
+}
+
+// f at x is within rounding of 0 beside how far it goes from there within d.
+bool Pruefung::nah_an_Null(const Umfeld &u, double d) const
+{
+    const double Weiter = std::fmax(std::abs(f(u.x - d).Wert), std::abs(f(u.x + d).Wert));
+    return std::abs(u.Mitte.Wert) <= Beruehrung * Weiter;
 }
 
 // The double beside x on one side has no value, and f grows away from x

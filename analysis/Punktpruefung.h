@@ -12,7 +12,8 @@
 // each listed point, at the doubles beside it and at a few points nearby,
 // whatever way the discussion found it:
 // - a zero is one: f is 0 there; or f changes its sign between the
-//   doubles around it, continuously, and so it does a little further out;
+//   doubles around it, continuously, and so it does a little further out,
+//   or is within rounding of 0 there beside f a little further out;
 //   or f is within rounding of 0 at an extremum, or at the edge of its
 //   domain, which it approaches like a root;
 // - an extremum or inflection point is one: f' (or f'') changes its sign

@@ -49,21 +49,31 @@ const Punktart T = Punktart::Tiefpunkt;
 const Punktart W = Punktart::Wendepunkt;
 const Punktart P = Punktart::Polstelle;
 
-Diskussion diskutieren(const char *Formel, bool RAD)
+void uebersetzen(Mathe &m, const char *Formel, bool RAD)
 {
-    Mathe m;
     m.setRAD(RAD);
     Mitschnitt still;
     Uebersetzen(m, Formel);
     EXPECT_EQ(m.Fehleranzahl(), 0) << Formel;
-    Mitschnitt Analyse;
-    const Diskussion d = Kurve_diskutieren(m, Ansicht::Anfang(RAD));
-    EXPECT_EQ(Analyse.Ausgabe(), "") << Formel << ": the analysis printed";
-    const Verlauf f = [&m](double x) {
+}
+
+Verlauf Verlauf_von(Mathe &m)
+{
+    return [&m](double x) {
         m.x = x;
         return m.Formel_Ableiten();
     };
-    EXPECT_EQ(Diskussion_pruefen(f, Ansichtsbereich(Ansicht::Anfang(RAD)), d), "") << Formel << (RAD ? " RAD" : " DEG");
+}
+
+Diskussion diskutieren(const char *Formel, bool RAD)
+{
+    Mathe m;
+    uebersetzen(m, Formel, RAD);
+    Mitschnitt Analyse;
+    const Diskussion d = Kurve_diskutieren(m, Ansicht::Anfang(RAD));
+    EXPECT_EQ(Analyse.Ausgabe(), "") << Formel << ": the analysis printed";
+    EXPECT_EQ(Diskussion_pruefen(Verlauf_von(m), Ansichtsbereich(Ansicht::Anfang(RAD)), d), "")
+        << Formel << (RAD ? " RAD" : " DEG");
     return d;
 }
 
@@ -226,6 +236,10 @@ TEST(Analyse, LogarithmRootsAndKinks)
         { "-abs(x)", Beide, { { N, 0, 0 }, { H, 0, 0 } } },
         // Constant between 0 and 1: no extremum on that piece.
         { "abs(x)+abs(x-1)", Beide, {} },
+        // f' has no value at 0, but changes its sign at 2.5e-31, far closer
+        // to 0 than any part of the grid's step; f is within rounding of 0
+        // there, between its zeros at 0 and 5e-31.
+        { "10^30*x^2-x+sqrt(x^2)/2", Beide, { { N, 2.5e-31, 0, Doppelt }, { T, 2.5e-31, -6.25e-32 } } },
         { "exp(x)", Beide, {} },
         // f' = (1-x) e^-x, f'' = (x-2) e^-x
         { "x*exp(-x)", Beide, { { N, 0, 0 }, { H, 1, 1 / e }, { W, 2, 2 / (e * e) } } },
@@ -405,6 +419,37 @@ TEST(Analyse, ZerosOfProducts)
 // sin(100x) has 407 zeros in the radian view, k pi/100: the first hundred
 // from the left are listed, and the list says that more exist; so it says
 // for the extrema and inflection points.
+// The check of listed points finds those that are none, such as the
+// discussion once listed.
+TEST(Analyse, CheckFindsFalsePoints)
+{
+    const struct {
+        const char *Formel;
+        bool RAD;
+        Punktart Art;
+        double x;
+    } Falsche[] = {
+        // f is -0.002 or -2.5 there, one step beside a zero on the grid.
+        { "x*(x-2)", true, N, 0.0009999999999994456 },
+        { "(x^2-1)/(x-2)", false, N, 1.4999999999999998 },
+        // f jumps from -1.82 to 1.32 at 1.
+        { "atan(1/(x-1))-x/4", true, N, 1 },
+        { "atan(1/(x-1))-x/4", true, W, 1 },
+        // The edge of the domain; f' is about -709 there.
+        { "x*ln(x)", true, H, 5.56e-309 },
+        // Rounding noise in f' beside the triple root -3.
+        { "-x^4-10x^3-36x^2-54x-27", true, H, -3.0000000584 },
+    };
+    for (const auto &p : Falsche) {
+        Mathe m;
+        uebersetzen(m, p.Formel, p.RAD);
+        const Verlauf f = Verlauf_von(m);
+        Diskussion d;
+        d.Punkte.push_back({ p.Art, p.x, f(p.x).Wert });
+        EXPECT_NE(Diskussion_pruefen(f, Ansichtsbereich(Ansicht::Anfang(p.RAD)), d), "") << p.Formel << " at " << p.x;
+    }
+}
+
 TEST(Analyse, AtMostHundredOfAKind)
 {
     const Diskussion d = diskutieren("sin(100x)", true);
