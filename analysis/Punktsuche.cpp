@@ -548,13 +548,13 @@ void Punktsuche::Punkt(const Kandidat &k, const Stelle &m)
     }
     if (k.Stufe == 0) {
         // A narrowed change; a sample of 0 or an edge of the domain found
-        // by Rand_einordnen is a zero as it is, and so is a change where f
-        // steps by next to nothing of the samples around it, the smaller
-        // as well as the larger.
+        // by Rand_einordnen is a zero as it is. A change is one where f
+        // crosses 0 continuously a little way out: the samples around it
+        // are no measure, as beside a pole where f' has no value, with
+        // samples of 1e53 and -6e19, a step of 1e15 across the pole is next
+        // to nothing of them.
         const double Schritt = Sprung(Vor, m, Nach, 0);
-        const double Kleiner = std::fmin(std::abs(k.Links.f.Wert), std::abs(k.Rechts.f.Wert));
-        if (k.Sorte != Kandidat::Wechsel || m.f.Wert == 0 || !springt(Schritt, Kleiner)
-            || kreuzt(f, m, Schritt, Schrittweite(b))) {
+        if (k.Sorte != Kandidat::Wechsel || m.f.Wert == 0 || kreuzt(f, m, Schritt, Schrittweite(b))) {
             dazu(Punktart::Nullstelle, m);
         }
         return;
