@@ -83,8 +83,9 @@ double Mitte(double a, double b)
 // and where the last two steps have halved the bracket, counted in
 // doubles; else the bracket is bisected. At a multiple zero of f' Newton's
 // steps shrink by only a third each, from one side. Once Newton's steps
-// converge they fall on the end of the bracket they come from, and moving them strictly inside
-// tries the double next to it: the bracket closes on adjacent doubles.
+// converge they fall on the end of the bracket they come from, and moving
+// them strictly inside tries the double next to it: the bracket closes on
+// adjacent doubles.
 Eingrenzung Vorzeichenwechsel_eingrenzen(Nachrechnung &f, const Stelle &a, const Stelle &b, int Stufe, bool Pol)
 {
     Eingrenzung e { a, b, false };
@@ -123,6 +124,18 @@ Eingrenzung Vorzeichenwechsel_eingrenzen(Nachrechnung &f, const Stelle &a, const
         Zuletzt = m;
     }
     return e;
+}
+
+Stelle naechster_Wert(Nachrechnung &f, double x, double Seite, int Stufe, double Bis)
+{
+    for (double d = std::abs(Nachbar(x, Seite > 0) - x); d <= Bis && !f.erschoepft(); d *= 2) {
+        const Stelle s = f.an(x + Seite * d);
+        const double g = Ableitung(s.f, Stufe);
+        if (g != 0 && std::isfinite(g)) {
+            return s;
+        }
+    }
+    return { x, {} };
 }
 
 // Many edges lie on the grid, as that of sqrt(x) at 0: the double beside

@@ -73,6 +73,15 @@ struct Eingrenzung {
 // rather a pole of f. At most a few dozen evaluations.
 Eingrenzung Vorzeichenwechsel_eingrenzen(Nachrechnung &f, const Stelle &a, const Stelle &b, int Stufe, bool Pol);
 
+// The nearest point on one side of x (Seite -1 or 1), out to Bis, where f'
+// or f'' (Stufe) is finite and not 0; x itself, with no values, where there
+// is none. From the double beside x outwards, doubling: a change of sign
+// beside a point where the quantity has no value may lie far closer to x
+// than any part of the grid's step, as the minimum of
+// 10^30*x^2-x+sqrt(x^2)/2 at 2.5e-31 beside 0. Near 0 that is a thousand
+// evaluations a side at most.
+Stelle naechster_Wert(Nachrechnung &f, double x, double Seite, int Stufe, double Bis);
+
 // The edge of f's domain between a point where f has no value (NaN) and a
 // point where it has one: the point with a value next to a double without,
 // by bisection.

@@ -84,16 +84,26 @@ private:
         return { x, f(Nachbar(x, false)), f(x), f(Nachbar(x, true)) };
     }
 
+    // f at x - d and x + d.
+    struct Weiter {
+        double Links;
+        double Rechts;
+    };
+
+    Weiter weiter(const Umfeld &u, double d) const
+    {
+        return { f(u.x - d).Wert, f(u.x + d).Wert };
+    }
+
     template<class Test> bool irgendwo(double x, double Bis, const Test &t) const;
     bool wechselt(const Umfeld &u, int Stufe) const;
-    int Vorzeichen_neben(double x, double Seite, int Stufe) const;
     const char *Nullstelle(const Umfeld &u) const;
     bool kreuzt(const Umfeld &u) const;
     bool beruehrt(const Umfeld &u) const;
-    bool nah_an_Null(const Umfeld &u, double d) const;
+    bool nah_an_Null(const Umfeld &u, const Weiter &w) const;
     bool am_Rand(const Umfeld &u) const;
     const char *Extremum(const Umfeld &u, int Stufe, int Richtung) const;
-    bool stetig(const Umfeld &u, double d) const;
+    bool stetig(const Umfeld &u, const Weiter &w) const;
     bool zeigt_sich_so(const Umfeld &u, double d, int Stufe, int Richtung) const;
 
     const Verlauf &f;
@@ -149,8 +159,9 @@ const char *Pruefung::Nullstelle(const Umfeld &u) const
 bool Pruefung::kreuzt(const Umfeld &u) const
 {
     return Wechsel(u.Links.Wert, u.Mitte.Wert, u.Rechts.Wert) != 0 && irgendwo(u.x, 1, [&](double d) {
-        const int Links = Vorzeichen(f(u.x - d).Wert);
-        return (Links != 0 && Vorzeichen(f(u.x + d).Wert) == -Links && stetig(u, d)) || nah_an_Null(u, d);
+        const Weiter w = weiter(u, d);
+        const int Links = Vorzeichen(w.Links);
+        return (Links != 0 && Vorzeichen(w.Rechts) == -Links && stetig(u, w)) || nah_an_Null(u, w);
     });
 }
 
@@ -160,15 +171,14 @@ bool Pruefung::kreuzt(const Umfeld &u) const
 bool Pruefung::beruehrt(const Umfeld &u) const
 {
     return Extremum(u, 1, 0) == nullptr && irgendwo(u.x, Oben, [&](double d) {
-        return nah_an_Null(u, d) && zeigt_sich_so(u, d, 1, 0);
+        return nah_an_Null(u, weiter(u, d)) && zeigt_sich_so(u, d, 1, 0);
     });
 }
 
-// f at x is within rounding of 0 beside how far it goes from there within d.
-bool Pruefung::nah_an_Null(const Umfeld &u, double d) const
+// f at x is within rounding of 0 beside f a little further out.
+bool Pruefung::nah_an_Null(const Umfeld &u, const Weiter &w) const
 {
-    const double Weiter = std::fmax(std::abs(f(u.x - d).Wert), std::abs(f(u.x + d).Wert));
-    return std::abs(u.Mitte.Wert) <= Beruehrung * Weiter;
+    return std::abs(u.Mitte.Wert) <= Beruehrung * std::fmax(std::abs(w.Links), std::abs(w.Rechts));
 }
 
 // The double beside x on one side has no value, and f grows away from x
@@ -204,7 +214,7 @@ const char *Pruefung::Extremum(const Umfeld &u, int Stufe, int Richtung) const
         return Stufe == 1 ? "f' does not change its sign here" : "f'' does not change its sign here";
     }
     if (!irgendwo(u.x, 1, [&](double d) {
-            return stetig(u, d);
+            return stetig(u, weiter(u, d));
         })) {
         return "f jumps here";
     }
@@ -230,29 +240,20 @@ bool Pruefung::wechselt(const Umfeld &u, int Stufe) const
         || Wechsel(Ableitung(u.Links, Stufe), Ableitung(u.Mitte, Stufe), Ableitung(u.Rechts, Stufe)) != 0) {
         return true;
     }
-    const int Links = Vorzeichen_neben(u.x, -1, Stufe);
-    return Links != 0 && Vorzeichen_neben(u.x, 1, Stufe) == -Links;
-}
-
-// The sign of the quantity at the nearest point on one side of x where it
-// is finite and not 0, out to a grid step: an infinite one may be what
-// overflow leaves of a finite slope.
-int Pruefung::Vorzeichen_neben(double x, double Seite, int Stufe) const
-{
-    for (double d = std::abs(std::nextafter(x, x + Seite) - x); d <= Schritt; d *= 2) {
-        const double g = Ableitung(f(x + Seite * d), Stufe);
-        if (g != 0 && std::isfinite(g)) {
-            return Vorzeichen(g);
-        }
-    }
-    return 0;
+    // Out to a grid step: an infinite value may be what overflow leaves of
+    // a finite slope.
+    const auto neben = [&](double Seite) {
+        return Vorzeichen(Ableitung(naechster_Wert(Rechner, u.x, Seite, Stufe, Schritt).f, Stufe));
+    };
+    const int Links = neben(-1);
+    return Links != 0 && neben(1) == -Links;
 }
 
 // The step of f between the doubles around x is a small part of how far f
-// goes from x within d.
-bool Pruefung::stetig(const Umfeld &u, double d) const
+// goes from x to a little further out.
+bool Pruefung::stetig(const Umfeld &u, const Weiter &w) const
 {
-    const double Weite = std::fmax(std::abs(f(u.x - d).Wert - u.Mitte.Wert), std::abs(f(u.x + d).Wert - u.Mitte.Wert));
+    const double Weite = std::fmax(std::abs(w.Links - u.Mitte.Wert), std::abs(w.Rechts - u.Mitte.Wert));
     return std::abs(u.Rechts.Wert - u.Links.Wert) <= Spielraum * Weite;
 }
 

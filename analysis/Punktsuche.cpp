@@ -133,7 +133,6 @@ private:
     void bearbeiten(const Kandidat &k);
     void eingrenzen(const Kandidat &k, bool Beiseite = true);
     void an_Mitte(const Kandidat &k);
-    Stelle naechste(double x, double Seite, int Stufe);
     void Punkt(const Kandidat &k, const Stelle &m);
     bool stetig(const Kandidat &k, const Stelle &m, const Stelle &Vor, const Stelle &Nach) const;
     bool flach(const Kandidat &k, const Stelle &m);
@@ -479,8 +478,9 @@ void Punktsuche::an_Mitte(const Kandidat &k)
         Punkt(k, k.Mitte);
         return;
     }
-    const Stelle Links = naechste(k.Mitte.x, -1, k.Stufe);
-    const Stelle Rechts = naechste(k.Mitte.x, 1, k.Stufe);
+    const double Viertel = Schrittweite(b) / 4;
+    const Stelle Links = naechster_Wert(f, k.Mitte.x, -1, k.Stufe, Viertel);
+    const Stelle Rechts = naechster_Wert(f, k.Mitte.x, 1, k.Stufe, Viertel);
     const auto negativ = [&k](const Stelle &s) {
         return Ableitung(s.f, k.Stufe) < 0;
     };
@@ -500,26 +500,6 @@ void Punktsuche::an_Mitte(const Kandidat &k)
             Punkt(k, k.Mitte);
         }
     }
-}
-
-// The nearest point on one side of x, out to a quarter of a step, where
-// f' or f'' (Stufe) is finite and not 0; x itself where there is none.
-// From the double beside x outwards, doubling: the change may lie far
-// closer to x than any part of the step, as the minimum of
-// x^2*2^acosd(-2*abs(x)) - 3.5*x - pi*abs(x) lies at 2.7e-27 beside 0,
-// where the slope has no value. Near 0 that is a thousand evaluations a
-// side at most, and only at such a point.
-Stelle Punktsuche::naechste(double x, double Seite, int Stufe)
-{
-    const double Viertel = Schrittweite(b) / 4;
-    for (double d = std::abs(Nachbar(x, Seite > 0) - x); d <= Viertel && !f.erschoepft(); d *= 2) {
-        const Stelle s = f.an(x + Seite * d);
-        const double g = Ableitung(s.f, Stufe);
-        if (g != 0 && std::isfinite(g)) {
-            return s;
-        }
-    }
-    return { x, {} };
 }
 
 // The larger step of f, f' or f'' (Stufe) from m to the doubles beside it,
